@@ -1,0 +1,37 @@
+// The control file and the settings it yields.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+// The program's directory, where the control file lies.
+extern std::string ProgramDirectory;
+
+// Every key read from the control file with its text, as read.
+extern std::map<std::string, std::string> ControlValues;
+
+struct Settings {
+    static std::int32_t hres;
+    static std::int32_t vres;
+    static std::int32_t maxBulletsPlayer;
+    static std::int32_t maxBulletsEnemy;
+    static std::int32_t shieldCount;  // shields left; the game counts it down
+    static std::int32_t shieldLife;   // ms
+    static std::int32_t damagePlayer;
+    static std::int32_t damageEnemy;
+    static std::int32_t damageRoamie;
+};
+
+// The directory part of the program's path: its real path where it can be
+// found, else the first argument up to its last separator.
+std::string FindProgramDirectory(const char* firstArgument);
+void ReadControlFile();
+void ApplyControlValues();
+
+// Decimal text to a signed 32-bit value as the control file's numbers are read:
+// blanks, a sign, digits with 32-bit wrap-around, stop at the first non-digit.
+std::int32_t DecimalValue(const std::string& text);
+
+// Back to the state before start-up (tests).
+void ResetConfiguration();

@@ -1,0 +1,18 @@
+// The few words on the screen: centring, the heads-up text, and the fades.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/api/display.h"
+
+struct TextPos {
+    std::uint16_t x = 0;
+    std::uint16_t row = 0;
+};
+
+void CenterText(const char* text, TextPos* out);
+void ShowText(std::int32_t x, std::int32_t row, const char* text, platform::Surface* surface);
+void FadeInText(std::uint16_t x, std::int32_t row, const char* text, std::uint8_t red,
+                std::uint8_t green, std::uint8_t blue);
+void FadeOutText(std::uint16_t x, std::int32_t row, const char* text, std::uint8_t red,
+                 std::uint8_t green, std::uint8_t blue);

@@ -1,0 +1,32 @@
+// What the command line asks of the platform.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/api/codes.h"
+
+namespace platform {
+
+// `--fail STEP[=CODE][@N]`: STEP fails with CODE from its N-th call on.
+struct FailureRequest {
+    std::string step;
+    HRESULT code = E_FAIL;
+    std::uint32_t fromCall = 1;
+};
+
+struct Options {
+    bool headless = false;
+    bool window = false;        // a window instead of full screen
+    std::uint32_t scale = 1;    // window size multiplier
+    std::string keysFile;       // headless key script
+    std::optional<std::uint32_t> frames;  // end after this many frames
+    std::string logFile;        // "-" for standard error; empty drops the lines
+    std::string screenshotFile;
+    std::vector<FailureRequest> failures;
+    bool rgb555 = false;
+};
+
+}  // namespace platform

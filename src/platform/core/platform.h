@@ -1,0 +1,74 @@
+// The platform in use: the backend with the shared state above it. There is
+// one for the process, installed by the program (or a test) before the game
+// runs; the api's free functions work on it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "platform/core/backend.h"
+#include "platform/core/debug_channel.h"
+#include "platform/core/font.h"
+#include "platform/core/message_queue.h"
+#include "platform/core/options.h"
+
+namespace platform {
+
+class Platform {
+public:
+    Platform(std::unique_ptr<Backend> backend, Options options);
+
+    Backend& backend() { return *backend_; }
+    const Options& options() const { return options_; }
+    MessageQueue& queue() { return queue_; }
+    WindowTable& windows() { return windows_; }
+    DebugChannel& debug() { return debug_; }
+    // The default font, opened on first use; throws FontError when it cannot be.
+    Font& font();
+
+    WindowHandle appWindow() const { return appWindow_; }
+    void setAppWindow(WindowHandle window) { appWindow_ = window; }
+
+    bool cursorVisible() const { return cursorVisible_; }
+    void setCursorVisible(bool visible);
+
+    // Frames as the platform counts them: frame N begins with the N-th
+    // reading of the keyboard state, and what is to happen at its end is
+    // posted at its first flip.
+    std::uint32_t frame() const { return frame_; }
+    void NoteKeyboardRead() { ++frame_; }
+    void NoteFlip();
+
+private:
+    std::unique_ptr<Backend> backend_;
+    Options options_;
+    MessageQueue queue_;
+    WindowTable windows_;
+    DebugChannel debug_;
+    std::unique_ptr<Font> font_;
+    WindowHandle appWindow_ = 0;
+    bool cursorVisible_ = true;
+    std::uint32_t frame_ = 0;
+    std::uint32_t frameEnded_ = 0;
+};
+
+// The installed platform. Using the api without one is a programming error
+// and aborts with a message.
+Platform& Current();
+bool Installed();
+
+// Installs a platform for its lifetime (the program's main, or one test).
+class ScopedPlatform {
+public:
+    ScopedPlatform(std::unique_ptr<Backend> backend, Options options);
+    ~ScopedPlatform();
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+    Platform& get() { return *platform_; }
+
+private:
+    std::unique_ptr<Platform> platform_;
+};
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+#include "platform/headless/headless_backend.h"
+
+#include <cstdio>
+
+namespace platform {
+
+HeadlessBackend::HeadlessBackend(const Options& options) {
+    for (const FailureRequest& request : options.failures) failures_.Add(request);
+}
+
+bool HeadlessBackend::OpenWindow(const std::string& /*title*/, std::uint16_t width,
+                                 std::uint16_t height) {
+    windowOpen_ = true;
+    windowWidth_ = width;
+    windowHeight_ = height;
+    return true;
+}
+
+// Nobody is there to press a button: the text goes to standard error and the
+// game goes on at once.
+void HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    messageBoxes_.push_back(text);
+}
+
+HRESULT HeadlessBackend::CreateDisplayDevice(std::unique_ptr<DisplayDevice>& /*device*/) {
+    return E_NOTIMPL;
+}
+
+HRESULT HeadlessBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& /*device*/) {
+    return E_NOTIMPL;
+}
+
+HRESULT HeadlessBackend::CreateInputSystem(std::unique_ptr<InputSystem>& /*input*/) {
+    return E_NOTIMPL;
+}
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+// The headless backend: no window, no screen, no audio output. Its clock is
+// virtual, failures can be asked for at any platform step, and what the game
+// showed, played and said can be read back by tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/core/backend.h"
+#include "platform/core/options.h"
+#include "platform/headless/failure_plan.h"
+#include "platform/headless/virtual_clock.h"
+
+namespace platform {
+
+class HeadlessBackend : public Backend {
+public:
+    explicit HeadlessBackend(const Options& options);
+
+    std::uint32_t Now() override { return clock_.Now(); }
+    void Sleep(std::uint32_t milliseconds) override { clock_.Advance(milliseconds); }
+
+    bool OpenWindow(const std::string& title, std::uint16_t width, std::uint16_t height) override;
+    void CloseWindow() override { windowOpen_ = false; }
+    void PumpEvents() override {}
+    void IdleWait() override { clock_.Advance(1); }
+    void SetCursorVisible(bool /*visible*/) override {}
+    void ShowMessageBox(const std::string& text, const std::string& caption) override;
+
+    HRESULT InjectedFailure(std::string_view step) override { return failures_.Call(step); }
+
+    HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) override;
+    HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
+    HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) override;
+
+    // For tests.
+    VirtualClock& clock() { return clock_; }
+    FailurePlan& failures() { return failures_; }
+    bool windowOpen() const { return windowOpen_; }
+    std::uint16_t windowWidth() const { return windowWidth_; }
+    std::uint16_t windowHeight() const { return windowHeight_; }
+    const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
+
+private:
+    VirtualClock clock_;
+    FailurePlan failures_;
+    bool windowOpen_ = false;
+    std::uint16_t windowWidth_ = 0;
+    std::uint16_t windowHeight_ = 0;
+    std::vector<std::string> messageBoxes_;
+};
+
+}  // namespace platform

@@ -1,0 +1,109 @@
+#include "platform/sdl/sdl_backend.h"
+
+#include <cstdio>
+
+#include "platform/core/platform.h"
+
+namespace platform {
+
+SdlSubsystems::SdlSubsystems(Uint32 flags) : flags_(flags) {
+    if (SDL_InitSubSystem(flags) != 0) {
+        throw BackendError(std::string("cannot open the display (") + SDL_GetError() +
+                           "); run with --headless where there is no screen");
+    }
+}
+
+SdlSubsystems::~SdlSubsystems() {
+    SDL_QuitSubSystem(flags_);
+    SDL_Quit();
+}
+
+SdlBackend::SdlBackend(const Options& options)
+    : options_(options), subsystems_(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) {}
+
+bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width,
+                            std::uint16_t height) {
+    Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
+    int windowWidth = width * static_cast<int>(options_.scale);
+    int windowHeight = height * static_cast<int>(options_.scale);
+    if (!options_.window) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window_.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   windowWidth, windowHeight, flags));
+    if (!window_) return false;
+    renderer_.reset(SDL_CreateRenderer(window_.get(), -1,
+                                       SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+    if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
+    if (!renderer_) {
+        window_.reset();
+        return false;
+    }
+    // The picture keeps its aspect and is scaled to fit whatever the window is.
+    SDL_RenderSetLogicalSize(renderer_.get(), width, height);
+    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+    SDL_RenderClear(renderer_.get());
+    SDL_RenderPresent(renderer_.get());
+    return true;
+}
+
+void SdlBackend::CloseWindow() {
+    renderer_.reset();
+    window_.reset();
+}
+
+void SdlBackend::PumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) HandleEvent(event);
+}
+
+void SdlBackend::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    Platform& platform = Current();
+    if (platform.appWindow() != 0) platform.queue().Post({platform.appWindow(), message, wParam, lParam});
+}
+
+void SdlBackend::HandleEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            Post(WM_CLOSE, 0, 0);
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                hadFocus_ = true;
+                Post(WM_ACTIVATEAPP, 1, 0);
+            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && hadFocus_) {
+                Post(WM_ACTIVATEAPP, 0, 0);
+            }
+            break;
+        case SDL_MOUSEMOTION: {
+            auto x = static_cast<std::uint16_t>(event.motion.x);
+            auto y = static_cast<std::uint16_t>(event.motion.y);
+            Post(WM_MOUSEMOVE, 0, static_cast<std::intptr_t>(x | (std::uint32_t{y} << 16)));
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void SdlBackend::SetCursorVisible(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+
+void SdlBackend::ShowMessageBox(const std::string& text, const std::string& caption) {
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(),
+                                 window_.get()) != 0) {
+        // No way to show a dialog: the player still learns what happened.
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    }
+}
+
+HRESULT SdlBackend::CreateDisplayDevice(std::unique_ptr<DisplayDevice>& /*device*/) {
+    return E_NOTIMPL;
+}
+
+HRESULT SdlBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& /*device*/) {
+    return E_NOTIMPL;
+}
+
+HRESULT SdlBackend::CreateInputSystem(std::unique_ptr<InputSystem>& /*input*/) {
+    return E_NOTIMPL;
+}
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+// The backend a player runs: a real window (desktop full screen unless asked
+// for a window), the system's events, the real clock.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/core/backend.h"
+#include "platform/core/options.h"
+#include "platform/sdl/sdl_handles.h"
+
+namespace platform {
+
+// The display could not be opened; the message says why.
+class BackendError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class SdlBackend : public Backend {
+public:
+    // Throws BackendError when SDL cannot start a video driver.
+    explicit SdlBackend(const Options& options);
+
+    std::uint32_t Now() override { return SDL_GetTicks(); }
+    void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+
+    bool OpenWindow(const std::string& title, std::uint16_t width, std::uint16_t height) override;
+    void CloseWindow() override;
+    void PumpEvents() override;
+    void IdleWait() override { SDL_WaitEventTimeout(nullptr, 1); }
+    void SetCursorVisible(bool visible) override;
+    void ShowMessageBox(const std::string& text, const std::string& caption) override;
+
+    HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) override;
+    HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
+    HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) override;
+
+    SDL_Window* window() const { return window_.get(); }
+    SDL_Renderer* renderer() const { return renderer_.get(); }
+
+private:
+    void HandleEvent(const SDL_Event& event);
+    void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+
+    Options options_;
+    SdlSubsystems subsystems_;
+    SdlWindowPtr window_;
+    SdlRendererPtr renderer_;
+    // Losing focus only counts once the window has had it: a window that
+    // never came to the front has not been deactivated.
+    bool hadFocus_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,34 @@
+// Owning handles for the SDL objects the backend keeps.
+#pragma once
+
+#include <SDL2/SDL.h>
+
+#include <memory>
+
+namespace platform {
+
+struct SdlDeleter {
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+    void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
+    void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+
+using SdlWindowPtr = std::unique_ptr<SDL_Window, SdlDeleter>;
+using SdlRendererPtr = std::unique_ptr<SDL_Renderer, SdlDeleter>;
+using SdlTexturePtr = std::unique_ptr<SDL_Texture, SdlDeleter>;
+using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SdlDeleter>;
+
+// SDL's subsystems, started for the backend's lifetime.
+class SdlSubsystems {
+public:
+    explicit SdlSubsystems(Uint32 flags);
+    ~SdlSubsystems();
+    SdlSubsystems(const SdlSubsystems&) = delete;
+    SdlSubsystems& operator=(const SdlSubsystems&) = delete;
+
+private:
+    Uint32 flags_;
+};
+
+}  // namespace platform

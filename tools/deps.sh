@@ -1,0 +1,24 @@
+# Shared by play.sh and test.sh: installs the Debian packages that are missing.
+# Usage: install_missing PACKAGE...
+install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# What the game needs to build and run.
+GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
+               fonts-dejavu-core)
+# What the tests need on top: GoogleTest, Google Benchmark, an X server for
+# the real-window tests, xdotool to type into it, sox to measure sound,
+# clang for the fuzz targets.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool sox clang libclang-rt-14-dev)
