@@ -59,6 +59,10 @@ public:
     // at the end of that frame.
     virtual void EndOfFrame(std::uint32_t /*frame*/) {}
 
+    // The keys held down now, as bits 0x80 in a cleared state of scan codes.
+    // The shared keyboard calls it for every successful reading.
+    virtual void ReadKeys(KeyState& keys) = 0;
+
     virtual HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) = 0;
     virtual HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) = 0;
     virtual HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) = 0;

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "platform/core/keyboard.h"
 #include "platform/core/platform.h"
+#include "platform/sdl/sdl_keyboard.h"
 
 namespace platform {
 
@@ -70,8 +72,10 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
             if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 hadFocus_ = true;
                 Post(WM_ACTIVATEAPP, 1, 0);
-            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && hadFocus_) {
-                Post(WM_ACTIVATEAPP, 0, 0);
+            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                // The keyboard only serves the window in front.
+                Current().NoteKeyboardLost();
+                if (hadFocus_) Post(WM_ACTIVATEAPP, 0, 0);
             }
             break;
         case SDL_MOUSEMOTION: {
@@ -103,8 +107,14 @@ HRESULT SdlBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& /*device*/) 
     return E_NOTIMPL;
 }
 
-HRESULT SdlBackend::CreateInputSystem(std::unique_ptr<InputSystem>& /*input*/) {
-    return E_NOTIMPL;
+void SdlBackend::ReadKeys(KeyState& keys) {
+    int count = 0;
+    const Uint8* sdlState = SDL_GetKeyboardState(&count);
+    AddSdlKeysDown(sdlState, count, keys);
+}
+
+HRESULT SdlBackend::CreateInputSystem(std::unique_ptr<InputSystem>& input) {
+    return MakeInputSystem(input);
 }
 
 }  // namespace platform

@@ -24,6 +24,7 @@ public:
     void IdleWait() override { SDL_WaitEventTimeout(nullptr, 1); }
     void SetCursorVisible(bool visible) override;
     void ShowMessageBox(const std::string& text, const std::string& caption) override;
+    void ReadKeys(KeyState& keys) override;
 
     HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) override;
     HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
