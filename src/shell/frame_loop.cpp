@@ -22,7 +22,7 @@ bool ClockHasMoved(std::uint32_t now) { return lastFrameEndMs - now > 500; }
 
 }  // namespace
 
-std::uintptr_t RunFrameLoop() {
+std::uintptr_t RunFrameLoop(void (*frame)()) {
     platform::Message message;
     for (;;) {
         if (platform::PeekMessage(message)) {
@@ -36,7 +36,7 @@ std::uintptr_t RunFrameLoop() {
         platform::OutputDebugString("before frame\n");
         std::uint32_t now = platform::TimeGetTime();
         EndExpiredShield(now);
-        if (ClockHasMoved(now)) RunFrame();
+        if (ClockHasMoved(now)) frame();
         lastFrameEndMs = platform::TimeGetTime();
     }
     return message.wParam;
@@ -47,5 +47,7 @@ void RunFrame() {
     // a frame begins (its keyboard reading) and ends (its flip).
     platform::Current().NoteKeyboardRead();
     platform::Current().NoteFlip();
-    Rand();
+    if (RoamieChance(Rand())) {
+        // SpawnRoamie joins with the world.
+    }
 }
