@@ -67,7 +67,10 @@ void RunFolder::Write(const std::string& name, const std::string& text) const {
 
 GameResult RunFolder::Run(const std::vector<std::string>& arguments) const {
     std::string command = "cd " + Quote(path_.string()) + " && ./farhaven --log game.log";
-    for (const std::string& argument : arguments) command += " " + Quote(argument);
+    for (const std::string& argument : arguments) {
+        command += ' ';
+        command += Quote(argument);
+    }
     command += " 2> errors.txt < /dev/null";
     int status = std::system(command.c_str());
     GameResult result;
