@@ -46,14 +46,14 @@ constexpr std::array<ControlKey, 16> kControlKeys = {{
     {"DEBUG", "FILEOUTPUT", "0"},
 }};
 
+}  // namespace
+
 std::string DirectoryOf(const std::string& path) {
     std::size_t separator = path.find_last_of("\\/");
     if (separator == std::string::npos) return ".";  // no directory part: the current one
     if (separator == 0) return path.substr(0, 1);
     return path.substr(0, separator);
 }
-
-}  // namespace
 
 std::string FindProgramDirectory(const char* firstArgument) {
     std::string executable = platform::ExecutablePath();

@@ -27,7 +27,7 @@ bool ClockHasMoved(std::uint32_t now) { return lastFrameEndMs - now > 500; }
 
 }  // namespace
 
-std::uintptr_t RunFrameLoop() {
+std::uintptr_t RunFrameLoop(void (*frame)()) {
     platform::Message message;
     for (;;) {
         if (platform::PeekMessage(message)) {
@@ -41,7 +41,7 @@ std::uintptr_t RunFrameLoop() {
         platform::OutputDebugString("before frame\n");
         std::uint32_t now = platform::TimeGetTime();
         EndExpiredShield(now);
-        if (ClockHasMoved(now)) RunFrame();
+        if (ClockHasMoved(now)) frame();
         lastFrameEndMs = platform::TimeGetTime();
     }
     return message.wParam;
@@ -57,5 +57,5 @@ void RunFrame() {
     UpdateRoamies();
     CheckContacts();
     UpdateEnemy(enemy.get());
-    if (Rand() % 100 > 98) SpawnRoamie();
+    if (RoamieChance(Rand())) SpawnRoamie();
 }
