@@ -13,7 +13,7 @@ public:
     explicit Actor(std::uint16_t startHealth);
     ~Actor() override = default;
 
-    virtual std::uint16_t GetHealth();
+    virtual std::uint16_t GetHealth() const;
     // Brings the actor back, visible, with the given health.
     virtual std::uint16_t Revive(std::uint16_t newHealth);
     // Takes the damage of a hit; other (what struck) plays no part. Always true.

@@ -18,6 +18,7 @@
 #include "sound/sound_manager.h"
 #include "world/actors.h"
 #include "world/enemy_and_bricks.h"
+#include "world/roamies.h"
 #include "world/world_state.h"
 
 namespace tc = test_colors;
@@ -195,6 +196,45 @@ void WorldTest::RunFrames(int count) {
 }
 
 std::uintptr_t WorldTest::RunLoop() { return RunFrameLoop(); }
+
+namespace {
+
+struct Cut {
+    std::uint16_t x, y, width, height;
+};
+
+Sprite& AddShot(SpriteList& list, std::uint16_t x, std::uint16_t y, Cut first, Cut second,
+                std::int16_t velY) {
+    auto shot = std::make_unique<Sprite>(&theDrawManager);
+    shot->SetImage(imgbullets.get());
+    for (const Cut& frame : {first, second}) shot->AddFrame(frame.x, frame.y, frame.width, frame.height);
+    shot->SetAnimRange(0, 1);
+    shot->frameDelay = 1;
+    shot->animate = true;
+    shot->velY = velY;
+    shot->MoveBy(x, y);
+    list.push_back(std::move(shot));
+    return *list.back();
+}
+
+}  // namespace
+
+Sprite& WorldTest::AddPlayerShotAt(std::uint16_t x, std::uint16_t y) {
+    return AddShot(playerShotList, x, y, {6, 38, 26, 22}, {40, 36, 26, 22}, -10);
+}
+
+Sprite& WorldTest::AddEnemyShotAt(std::uint16_t x, std::uint16_t y) {
+    return AddShot(enemyShotList, x, y, {64, 36, 26, 22}, {100, 36, 26, 22}, 6);
+}
+
+Roamie& WorldTest::AddRoamieAt(std::uint16_t x, std::uint16_t y, std::uint16_t turnX) {
+    SpawnRoamie();
+    Roamie& roamie = *roamieList.back();
+    roamie.x = x;
+    roamie.y = y;
+    roamie.turnX = turnX;
+    return roamie;
+}
 
 std::uint16_t WorldTest::ScreenPixel(int x, int y) {
     platform::Surface& screen = *theDrawManager.primary;

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "display/image_loader.h"
+#include "display/sprite.h"
+#include "world/actors.h"
 #include "support/headless_platform.h"
 
 // Every frame rectangle the world cuts holds a solid block of its own pixel
@@ -73,6 +75,12 @@ protected:
     // Runs the real frame loop until it ends (a script's CLOSE, Escape, ...);
     // returns its exit code.
     std::uintptr_t RunLoop();
+
+    // Shots and roamies put straight into their lists, as the game makes
+    // them, at a chosen place (a roamie takes the spawn's two random draws).
+    Sprite& AddPlayerShotAt(std::uint16_t x, std::uint16_t y);
+    Sprite& AddEnemyShotAt(std::uint16_t x, std::uint16_t y);
+    Roamie& AddRoamieAt(std::uint16_t x, std::uint16_t y, std::uint16_t turnX = 1000);
 
     // The debug channel since the test began, or since a mark.
     const std::string& Log() { return headless.debugText(); }
