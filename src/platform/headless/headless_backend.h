@@ -9,6 +9,7 @@
 #include "platform/core/backend.h"
 #include "platform/core/options.h"
 #include "platform/headless/failure_plan.h"
+#include "platform/headless/headless_sound.h"
 #include "platform/headless/virtual_clock.h"
 
 namespace platform {
@@ -40,6 +41,8 @@ public:
     std::uint16_t windowWidth() const { return windowWidth_; }
     std::uint16_t windowHeight() const { return windowHeight_; }
     const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
+    // Every play and the last buffer description, of every sound device made.
+    const SoundRecord& sound() const { return *sound_; }
 
 private:
     VirtualClock clock_;
@@ -48,6 +51,8 @@ private:
     std::uint16_t windowWidth_ = 0;
     std::uint16_t windowHeight_ = 0;
     std::vector<std::string> messageBoxes_;
+    // Shared with the devices, so that it outlives them and they it.
+    std::shared_ptr<SoundRecord> sound_ = std::make_shared<SoundRecord>();
 };
 
 }  // namespace platform
