@@ -2,7 +2,6 @@
 // for a window), the system's events, the real clock.
 #pragma once
 
-#include <stdexcept>
 #include <string>
 
 #include "platform/core/backend.h"
@@ -10,12 +9,6 @@
 #include "platform/sdl/sdl_handles.h"
 
 namespace platform {
-
-// The display could not be opened; the message says why.
-class BackendError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class SdlBackend : public Backend {
 public:
