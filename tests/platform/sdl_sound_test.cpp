@@ -19,9 +19,7 @@ namespace {
 // Half a second of a 440 Hz tone, 22,050 Hz mono.
 std::vector<std::uint8_t> ToneFile() {
     std::vector<std::int16_t> tone(11025);
-    for (std::size_t i = 0; i < tone.size(); ++i) {
-        tone[i] = static_cast<std::int16_t>(8000 * std::sin(2 * M_PI * 440 * i / 22050.0));
-    }
+    for (std::size_t i = 0; i < tone.size(); ++i) tone[i] = 8000 * std::sin(i * 440 * 2 * M_PI / 22050);
     return WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(Samples16(tone)).bytes();
 }
 
@@ -60,8 +58,7 @@ TEST_F(SdlSound, PlaysTwoOverlappingCopiesThroughTheAudioDeviceAndFreesThemAfter
     PlayEffect(cannonSound);
     EXPECT_EQ(device.BufferCount(), 3u);
 
-    // SDL's audio thread plays both to their ends; nothing here waits on it
-    // but this loop.
+    // SDL's audio thread plays both to their ends.
     platform::Mixer& mixer = device.mixer();
     for (mixer.DropFinished(); mixer.VoiceCount() > 0 && SDL_GetTicks() - start < 5000;
          mixer.DropFinished()) {

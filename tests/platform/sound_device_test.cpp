@@ -1,8 +1,6 @@
-// The sound device: what buffers it makes or refuses, how a buffer and its
-// copies play, the failures tests can ask for, and what it tells tests.
+// The shared sound device and its mixer, on the headless backend.
 #include <gtest/gtest.h>
 
-#include "platform/core/sound_conversion.h"
 #include "support/headless_platform.h"
 #include "support/sound_output.h"
 #include "support/wave_files.h"
@@ -10,167 +8,164 @@
 namespace {
 
 using platform::SoundBuffer;
-using platform::SoundBufferDescription;
-
-SoundBufferDescription Describe(platform::WaveFormat format, std::uint32_t bytes) {
-    SoundBufferDescription description;
-    description.flags = platform::DSBCAPS_STATIC;
-    description.bufferBytes = bytes;
-    description.format = format;
-    return description;
-}
+using Samples = std::vector<std::int16_t>;
+SoundBuffer* const kUntouched = reinterpret_cast<SoundBuffer*>(0x1234);
 
 class SoundDevice : public HeadlessTest {
 protected:
-    void SetUp() override { ASSERT_EQ(headless.backend().CreateSoundDevice(device), platform::S_OK); }
+    void SetUp() override { ASSERT_EQ(headless.backend().CreateSoundDevice(device), 0); }
 
-    platform::HRESULT Create(const SoundBufferDescription& description, SoundBuffer*& buffer) {
-        return device->CreateSoundBuffer(description, buffer);
+    platform::HRESULT Create(platform::WaveFormat format, std::uint32_t bytes, SoundBuffer*& out) {
+        return device->CreateSoundBuffer({platform::DSBCAPS_STATIC, bytes, format}, out);
+    }
+    // Frames of one level in the output's own format, so that sums are exact.
+    SoundBuffer* Level(std::int16_t level, std::size_t frames) {
+        return LoadedBuffer(*device, PcmFormat(2, 44100, 16), Samples16(Samples(frames * 2, level)));
+    }
+    SoundBuffer* Copy(SoundBuffer* source) {
+        SoundBuffer* copy = nullptr;
+        EXPECT_EQ(device->DuplicateSoundBuffer(source, copy), 0);
+        return copy;
     }
 
     std::unique_ptr<platform::SoundDevice> device;
 };
 
-TEST_F(SoundDevice, RefusesWhatItCannotPlayAndLeavesTheBufferAsItWas) {
-    platform::WaveFormat adpcm = PcmFormat(1, 22050, 16);
+TEST_F(SoundDevice, RefusesWhatItCannotPlayOrHoldAndLeavesTheOutParameterAlone) {
+    platform::WaveFormat adpcm = PcmFormat(1, 22050, 16), badBlock = PcmFormat(2, 22050, 16);
     adpcm.formatTag = 2;
-    platform::WaveFormat wrongBlock = PcmFormat(2, 22050, 16);
-    wrongBlock.blockAlign = 2;
+    badBlock.blockAlign = 2;
     struct Case {
-        const char* what;
-        SoundBufferDescription description;
+        platform::WaveFormat format;
+        std::uint32_t bytes;
         platform::HRESULT code;
-    };
-    const Case cases[] = {
-        {"not PCM", Describe(adpcm, 100), platform::DSERR_BADFORMAT},
-        {"24-bit", Describe(PcmFormat(1, 22050, 24), 99), platform::DSERR_BADFORMAT},
-        {"no channels", Describe(PcmFormat(0, 22050, 16), 100), platform::DSERR_BADFORMAT},
-        {"nine channels", Describe(PcmFormat(9, 22050, 16), 180), platform::DSERR_BADFORMAT},
-        {"rate 0", Describe(PcmFormat(1, 0, 16), 100), platform::DSERR_BADFORMAT},
-        {"rate too high", Describe(PcmFormat(1, 400000, 16), 100), platform::DSERR_BADFORMAT},
-        {"block size", Describe(wrongBlock, 100), platform::DSERR_BADFORMAT},
-        {"empty", Describe(PcmFormat(1, 22050, 16), 0), platform::E_INVALIDARG},
-        {"over 64 MiB", Describe(PcmFormat(2, 44100, 16), (64u << 20) + 4), platform::E_OUTOFMEMORY},
-        {"4 GiB", Describe(PcmFormat(2, 44100, 16), 0xFFFFFFFF), platform::E_OUTOFMEMORY},
-        // Fine in itself, but 8 kHz mono would need a gigabyte to convert.
-        {"too long to convert", Describe(PcmFormat(1, 8000, 16), 60u << 20), platform::E_OUTOFMEMORY},
+    } cases[] = {
+        {adpcm, 100, platform::DSERR_BADFORMAT},
+        {PcmFormat(1, 22050, 24), 99, platform::DSERR_BADFORMAT},
+        {PcmFormat(9, 22050, 16), 180, platform::DSERR_BADFORMAT},
+        {PcmFormat(1, 400000, 16), 100, platform::DSERR_BADFORMAT},
+        {badBlock, 100, platform::DSERR_BADFORMAT},
+        {PcmFormat(1, 22050, 16), 0, platform::E_INVALIDARG},
+        {PcmFormat(2, 44100, 16), (64u << 20) + 4, platform::E_OUTOFMEMORY},
+        {PcmFormat(2, 44100, 16), 0xFFFFFFFF, platform::E_OUTOFMEMORY},
+        {PcmFormat(1, 8000, 16), 60u << 20, platform::E_OUTOFMEMORY},  // a GiB to convert
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        SoundBuffer* buffer = reinterpret_cast<SoundBuffer*>(0x1234);
-        EXPECT_EQ(Create(c.description, buffer), c.code);
-        EXPECT_EQ(buffer, reinterpret_cast<SoundBuffer*>(0x1234));
+        SoundBuffer* buffer = kUntouched;
+        EXPECT_EQ(Create(c.format, c.bytes, buffer), c.code) << c.bytes;
+        EXPECT_EQ(buffer, kUntouched);
     }
+    SoundBuffer* copy = kUntouched;
+    EXPECT_EQ(device->DuplicateSoundBuffer(nullptr, copy), platform::E_INVALIDARG);
+    EXPECT_EQ(copy, kUntouched);
     EXPECT_EQ(Mixing(*device).BufferCount(), 0u);
 }
 
-TEST_F(SoundDevice, ANewBufferIsSilentInItsOwnFormatAndExactlyItsSize) {
+TEST_F(SoundDevice, ANewBufferIsExactlyItsSizeAndSilentInItsFormatUpTo64MiB) {
     for (std::uint16_t bits : {8, 16}) {
         SoundBuffer* buffer = nullptr;
-        // Exactly the largest buffer there may be.
-        ASSERT_EQ(Create(Describe(PcmFormat(2, 44100, bits), 64 << 20), buffer), platform::S_OK);
-        std::uint8_t* region = nullptr;
-        std::uint32_t bytes = 0;
-        ASSERT_EQ(buffer->Lock(region, bytes), platform::S_OK);
-        ASSERT_EQ(bytes, 64u << 20);
-        std::uint8_t silence = bits == 8 ? 0x80 : 0x00;
-        EXPECT_EQ(region[0], silence);
-        EXPECT_EQ(region[bytes - 1], silence);
+        ASSERT_EQ(Create(PcmFormat(2, 44100, bits), 64u << 20, buffer), 0);
+        std::vector<std::uint8_t> bytes = Contents(*buffer);
+        ASSERT_EQ(bytes.size(), 64u << 20);
+        EXPECT_EQ(bytes.back(), bits == 8 ? 0x80 : 0x00);
     }
 }
 
-TEST_F(SoundDevice, FailsEachStepThatATestAsksToFailWithItsCode) {
+TEST_F(SoundDevice, FailsTheStepsATestAsksToFailWithTheirCodes) {
     auto& failures = headless.backend().failures();
     failures.Add({"dsound.cooperative", platform::DSERR_NODRIVER, 1});
     EXPECT_EQ(device->SetCooperativeLevel(1, platform::DSSCL_EXCLUSIVE), platform::DSERR_NODRIVER);
-
-    SoundBuffer* buffer = nullptr;
     failures.Add({"dsound.buffer", platform::E_FAIL, 2});  // the second buffer is refused
-    EXPECT_EQ(Create(Describe(PcmFormat(1, 22050, 16), 10), buffer), platform::S_OK);
-    SoundBuffer* kept = buffer;
-    EXPECT_EQ(Create(Describe(PcmFormat(1, 22050, 16), 10), buffer), platform::E_FAIL);
-    EXPECT_EQ(buffer, kept);
-
+    SoundBuffer* buffer = Level(0, 1);
+    EXPECT_EQ(Create(PcmFormat(1, 22050, 16), 10, buffer), platform::E_FAIL);
     failures.Add({"dsound.lock", platform::E_OUTOFMEMORY, 1});
     std::uint8_t* region = nullptr;
     std::uint32_t bytes = 0;
     EXPECT_EQ(buffer->Lock(region, bytes), platform::E_OUTOFMEMORY);
-
     failures.Add({"dsound.create", platform::DSERR_NODRIVER, 1});
     std::unique_ptr<platform::SoundDevice> second;
     EXPECT_EQ(headless.backend().CreateSoundDevice(second), platform::DSERR_NODRIVER);
     EXPECT_EQ(second, nullptr);
 }
 
-TEST_F(SoundDevice, ACopyIsRefusedForABufferItDidNotMakeAndTheCopyIsLeftAlone) {
-    SoundBuffer* copy = reinterpret_cast<SoundBuffer*>(0x1234);
-    EXPECT_EQ(device->DuplicateSoundBuffer(nullptr, copy), platform::E_INVALIDARG);
-    std::unique_ptr<platform::SoundDevice> other;
-    ASSERT_EQ(headless.backend().CreateSoundDevice(other), platform::S_OK);
-    SoundBuffer* foreign = LoadedBuffer(*other, PcmFormat(1, 22050, 16), {0, 0});
-    EXPECT_EQ(device->DuplicateSoundBuffer(foreign, copy), platform::E_INVALIDARG);
-    EXPECT_EQ(copy, reinterpret_cast<SoundBuffer*>(0x1234));
+TEST_F(SoundDevice, OverlappingCopiesAddUpEachFromItsStartAndClipWhenLoud) {
+    SoundBuffer* effect = Level(1000, 3);
+    Copy(effect)->Play();
+    EXPECT_EQ(Pull(*device, 1), Samples(2, 1000));
+    Copy(Copy(effect))->Play();  // a copy of a copy plays the same sound
+    EXPECT_EQ(Pull(*device, 3), (Samples{2000, 2000, 2000, 2000, 1000, 1000}));
+    EXPECT_EQ(Pull(*device, 1), Samples(2, 0));
+
+    SoundBuffer* loud = Level(30000, 1);
+    Copy(loud)->Play();
+    Copy(loud)->Play();
+    EXPECT_EQ(Pull(*device, 1), Samples(2, 32767));
+
+    const auto& plays = headless.backend().sound().plays;
+    ASSERT_EQ(plays.size(), 4u);
+    EXPECT_EQ(plays[1].origin, effect);
+    EXPECT_TRUE(plays[1].copy);
+    EXPECT_NE(plays[2].buffer, plays[3].buffer);
 }
 
-TEST_F(SoundDevice, ABufferPlaysOnceFromItsPositionAndAgainFromItsStartWhenItHasEnded) {
-    SoundBuffer* buffer = LoadedBuffer(*device, PcmFormat(2, 44100, 16),
-                                       Samples16({100, 100, 200, 200, 300, 300, 400, 400}));
-    EXPECT_EQ(buffer->SetCurrentPosition(17), platform::E_INVALIDARG);  // past the end
-    ASSERT_EQ(buffer->SetCurrentPosition(8), platform::S_OK);           // the third frame
+TEST_F(SoundDevice, ACopyIsFreedAtTheNextRequestAfterItHasPlayedToItsEndAndNotBefore) {
+    auto& mixing = Mixing(*device);
+    SoundBuffer* effect = Level(1000, 10);
+    SoundBuffer* finishing = Copy(effect);
+    Copy(effect);  // never started: kept
+    finishing->Play();
+    Pull(*device, 5);
+    Copy(effect);
+    EXPECT_EQ(mixing.BufferCount(), 4u);  // still playing
+    Pull(*device, 5);
+    effect->Play();  // the loaded buffer itself stays after it ends
+    Pull(*device, 10);
+    Copy(effect);
+    EXPECT_EQ(mixing.BufferCount(), 4u);
+    EXPECT_EQ(mixing.mixer().VoiceCount(), 0u);
+}
+
+TEST_F(SoundDevice, ABufferPlaysOnceFromItsPositionThenAgainFromItsStart) {
+    SoundBuffer* buffer = LoadedBuffer(*device, PcmFormat(2, 44100, 16), Samples16({1, 1, 2, 2, 3, 3}));
+    EXPECT_EQ(buffer->SetCurrentPosition(13), platform::E_INVALIDARG);
+    ASSERT_EQ(buffer->SetCurrentPosition(8), 0);  // the third frame
     buffer->Play();
-    buffer->Play();  // already playing: goes on, no second voice
-    EXPECT_EQ(Pull(*device, 3), (std::vector<std::int16_t>{300, 300, 400, 400, 0, 0}));
+    buffer->Play();  // already playing: it goes on
+    EXPECT_EQ(Pull(*device, 2), (Samples{3, 3, 0, 0}));
     buffer->Play();
-    EXPECT_EQ(Pull(*device, 2), (std::vector<std::int16_t>{100, 100, 200, 200}));
+    EXPECT_EQ(Pull(*device, 1), (Samples{1, 1}));
 }
 
-TEST_F(SoundDevice, ALockedAndRewrittenBufferPlaysItsNewSamplesInEveryCopy) {
-    SoundBuffer* buffer = LoadedBuffer(*device, PcmFormat(2, 44100, 16), Samples16({5, 5}));
-    SoundBuffer* copy = nullptr;
-    ASSERT_EQ(device->DuplicateSoundBuffer(buffer, copy), platform::S_OK);
-    std::uint8_t* region = nullptr;
-    std::uint32_t bytes = 0;
-    ASSERT_EQ(buffer->Lock(region, bytes), platform::S_OK);
-    region[0] = 7;
-    region[2] = 7;
-    EXPECT_EQ(buffer->Unlock(region + 1, bytes), platform::E_INVALIDARG);  // not its region
-    ASSERT_EQ(buffer->Unlock(region, bytes), platform::S_OK);
-    copy->Play();
-    EXPECT_EQ(Pull(*device, 1), (std::vector<std::int16_t>{7, 7}));
+TEST_F(SoundDevice, EveryPlayableFormatComesOutInStereoAtTheOutputRateAndItsLevel) {
+    EXPECT_EQ(Pull(*device, 0), Samples{});
+    LoadedBuffer(*device, PcmFormat(2, 44100, 16), Samples16({8000, -300}))->Play();
+    EXPECT_EQ(Pull(*device, 1), (Samples{8000, -300}));
+    LoadedBuffer(*device, PcmFormat(1, 44100, 8), {0xC0, 0x40})->Play();
+    Samples eight = Pull(*device, 2);
+    EXPECT_NEAR(eight[0], 16384, 256);
+    EXPECT_EQ(eight[1], eight[0]);
+    EXPECT_NEAR(eight[2], -16384, 256);
+
+    for (std::uint32_t rate : {8000, 11025, 22050, 48000}) {
+        std::size_t frames = rate / 50;  // 20 ms: 882 frames at the output
+        LoadedBuffer(*device, PcmFormat(1, rate, 16), Samples16(Samples(frames, 10000)))->Play();
+        Samples out = Pull(*device, 1000);
+        std::size_t loud = std::count_if(out.begin(), out.end(), [](int s) { return s > 5000; });
+        EXPECT_NEAR(loud / 2.0, 882.0, 12.0) << rate;
+        EXPECT_NEAR(out[2 * 441], 10000, 500) << rate;
+    }
 }
 
-TEST_F(SoundDevice, TellsTestsEachPlayWithItsOriginAndTheLastDescriptionHandedOver) {
-    SoundBuffer* loaded = LoadedBuffer(*device, PcmFormat(1, 22050, 16), {1, 0, 2, 0});
-    SoundBuffer* first = nullptr;
-    SoundBuffer* second = nullptr;
-    device->DuplicateSoundBuffer(loaded, first);
-    device->DuplicateSoundBuffer(first, second);  // a copy of a copy plays the same sound
-    loaded->Play();
-    second->Play();
-    const platform::SoundRecord& record = headless.backend().sound();
-    ASSERT_EQ(record.plays.size(), 2u);
-    EXPECT_EQ(record.plays[0].buffer, loaded);
-    EXPECT_FALSE(record.plays[0].copy);
-    EXPECT_EQ(record.plays[1].buffer, second);
-    EXPECT_EQ(record.plays[1].origin, loaded);
-    EXPECT_TRUE(record.plays[1].copy);
-
-    SoundBuffer* refused = nullptr;
-    Create(Describe(PcmFormat(1, 22050, 16), 0xFFFFFFFF), refused);
-    ASSERT_TRUE(record.lastDescription.has_value());
-    EXPECT_EQ(record.lastDescription->bufferBytes, 0xFFFFFFFFu);
-}
-
-TEST(SilentSoundDevice, AcceptsEverythingPlaysNothingAndFreesItsCopies) {
+TEST(SilentSoundDevice, AcceptsEverythingPlaysNothingAndStillFreesItsCopies) {
     HeadlessPlatform installed;
     platform::MixingSoundDevice silent(platform::kMixFormat, platform::SoundOutput::Silent);
-    EXPECT_EQ(silent.SetCooperativeLevel(1, platform::DSSCL_EXCLUSIVE), platform::S_OK);
+    EXPECT_EQ(silent.SetCooperativeLevel(1, platform::DSSCL_EXCLUSIVE), 0);
     SoundBuffer* effect = LoadedBuffer(silent, PcmFormat(1, 22050, 16), Samples16({9000, 9000}));
     ASSERT_NE(effect, nullptr);
     for (int play = 0; play < 3; ++play) {
         SoundBuffer* copy = nullptr;
-        ASSERT_EQ(silent.DuplicateSoundBuffer(effect, copy), platform::S_OK);
-        EXPECT_EQ(copy->Play(), platform::S_OK);
+        ASSERT_EQ(silent.DuplicateSoundBuffer(effect, copy), 0);
+        EXPECT_EQ(copy->Play(), 0);
     }
     EXPECT_EQ(Peak(Pull(silent, 10)), 0);
     EXPECT_EQ(silent.BufferCount(), 2u);  // the loaded buffer and the last copy

@@ -1,10 +1,12 @@
-// A headless platform with the game's sound manager set up on it, and the
-// loaded sounds reset afterwards.
+// The game's sound manager set up on a headless platform, and reset after.
 #pragma once
 
 #include "sound/sound_manager.h"
 #include "support/headless_platform.h"
+#include "support/sound_output.h"
 #include "support/wave_files.h"
+
+inline platform::SoundBuffer* const kUntouched = reinterpret_cast<platform::SoundBuffer*>(0x1234);
 
 class SoundTest : public HeadlessTest {
 protected:
@@ -13,16 +15,12 @@ protected:
         ASSERT_TRUE(theSoundManager->InitSound(1, platform::DSSCL_EXCLUSIVE));
     }
     void TearDown() override {
-        theSoundManager.reset();
+        theSoundManager.reset();  // with every buffer and copy, playing or not
         introSound = cannonSound = shieldSound = nullptr;
     }
-
-    // Loads the bytes as a file of the folder; the buffer stays as it was
-    // when the load fails.
-    bool Load(const std::vector<std::uint8_t>& bytes, platform::SoundBuffer*& buffer) {
-        return theSoundManager->LoadWave(folder.Write("sound.wav", bytes).c_str(), buffer);
+    bool Load(const std::vector<std::uint8_t>& file, platform::SoundBuffer*& buffer) {
+        return theSoundManager->LoadWave(folder.Write("sound.wav", file).c_str(), buffer);
     }
-
     const platform::SoundRecord& record() { return headless.backend().sound(); }
 
     TempFolder folder;

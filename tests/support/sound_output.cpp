@@ -4,36 +4,36 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 platform::MixingSoundDevice& Mixing(platform::SoundDevice& device) {
     return dynamic_cast<platform::MixingSoundDevice&>(device);
 }
 
 std::vector<std::int16_t> Pull(platform::SoundDevice& device, std::size_t frames) {
-    platform::Mixer& mixer = Mixing(device).mixer();
-    std::vector<std::int16_t> out(frames * static_cast<std::size_t>(mixer.format().channels));
-    mixer.Mix(out.data(), frames);
+    std::vector<std::int16_t> out(frames * 2);
+    Mixing(device).mixer().Mix(out.data(), frames);
     return out;
 }
 
-platform::SoundBuffer* LoadedBuffer(platform::SoundDevice& device,
-                                    const platform::WaveFormat& format,
+platform::SoundBuffer* LoadedBuffer(platform::SoundDevice& device, platform::WaveFormat format,
                                     const std::vector<std::uint8_t>& bytes) {
-    platform::SoundBufferDescription description;
-    description.flags = platform::DSBCAPS_STATIC;
-    description.bufferBytes = static_cast<std::uint32_t>(bytes.size());
-    description.format = format;
     platform::SoundBuffer* buffer = nullptr;
-    EXPECT_EQ(device.CreateSoundBuffer(description, buffer), platform::S_OK);
-    if (buffer == nullptr) return nullptr;
+    auto size = static_cast<std::uint32_t>(bytes.size());
+    EXPECT_EQ(device.CreateSoundBuffer({platform::DSBCAPS_STATIC, size, format}, buffer), 0);
     std::uint8_t* region = nullptr;
-    std::uint32_t regionBytes = 0;
-    EXPECT_EQ(buffer->Lock(region, regionBytes), platform::S_OK);
-    EXPECT_EQ(regionBytes, bytes.size());
-    std::memcpy(region, bytes.data(), std::min<std::size_t>(regionBytes, bytes.size()));
-    EXPECT_EQ(buffer->Unlock(region, regionBytes), platform::S_OK);
+    if (buffer == nullptr || buffer->Lock(region, size) != 0) return nullptr;
+    std::copy(bytes.begin(), bytes.end(), region);
+    EXPECT_EQ(buffer->Unlock(region, size), 0);
     return buffer;
+}
+
+std::vector<std::uint8_t> Contents(platform::SoundBuffer& buffer) {
+    std::uint8_t* region = nullptr;
+    std::uint32_t bytes = 0;
+    EXPECT_EQ(buffer.Lock(region, bytes), 0);
+    std::vector<std::uint8_t> contents(region, region + bytes);
+    buffer.Unlock(region, bytes);
+    return contents;
 }
 
 int Peak(const std::vector<std::int16_t>& samples) {

@@ -1,5 +1,4 @@
-// RIFF/WAVE files made by hand, chunk by chunk, in a temporary folder, so
-// that tests can also make the damaged ones.
+// RIFF/WAVE files made chunk by chunk (damaged ones too) in a temporary folder.
 #pragma once
 
 #include <cstdint>
@@ -11,17 +10,14 @@
 #include "platform/api/sound.h"
 
 platform::WaveFormat PcmFormat(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits);
-
-// Little-endian 16-bit samples as bytes.
-std::vector<std::uint8_t> Samples16(const std::vector<std::int16_t>& samples);
+std::vector<std::uint8_t> Samples16(const std::vector<std::int16_t>& samples);  // little-endian
 
 class WaveBuilder {
 public:
-    // The 12-byte header; id is "RIFF" in a sound file.
-    explicit WaveBuilder(const char* id = "RIFF");
-    // A "fmt " chunk of the given size: the six fields, then zeros.
+    explicit WaveBuilder(const char* id = "RIFF");  // the 12-byte header
+    // A "fmt " chunk of chunkSize bytes: the six fields, then zeros.
     WaveBuilder& Format(const platform::WaveFormat& format, std::uint32_t chunkSize = 16);
-    // Any chunk; its declared size is that of the body unless given.
+    // Declares the body's own size unless told otherwise.
     WaveBuilder& Chunk(const char* id, const std::vector<std::uint8_t>& body,
                        std::optional<std::uint32_t> declaredSize = std::nullopt);
     WaveBuilder& Data(const std::vector<std::uint8_t>& body,
@@ -31,20 +27,17 @@ public:
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
 private:
-    void Put32(std::uint32_t value);
+    void Put(std::uint32_t value, int bytes);
     std::vector<std::uint8_t> bytes_;
 };
 
-// A folder of its own under the system's temporary folder, removed at the end.
+// A folder of its own, removed at the end.
 class TempFolder {
 public:
     TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
+    ~TempFolder() { std::filesystem::remove_all(path_); }
     const std::filesystem::path& path() const { return path_; }
-    // Writes the file and returns its path.
+    // Writes the file (making its folders) and returns its path.
     std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
 
 private:
