@@ -1,7 +1,7 @@
 // Loading a WAV file into one static sound buffer holding the whole sound.
 #include <algorithm>
-#include <optional>
 #include <cstdio>
+#include <optional>
 
 #include "platform/api/system.h"
 #include "shell/exceptions.h"

@@ -1,9 +1,8 @@
 // The SDL backend's sound: SDL's own audio device pulling the mixer, and a
 // silent device where the machine has no output. Runs on SDL's dummy drivers
 // (a recording run may choose the disk audio driver instead).
-#include <gtest/gtest.h>
-
 #include <SDL2/SDL.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -19,7 +18,8 @@ namespace {
 // Half a second of a 440 Hz tone, 22,050 Hz mono.
 std::vector<std::uint8_t> ToneFile() {
     std::vector<std::int16_t> tone(11025);
-    for (std::size_t i = 0; i < tone.size(); ++i) tone[i] = 8000 * std::sin(i * 440 * 2 * M_PI / 22050);
+    for (std::size_t i = 0; i < tone.size(); ++i)
+        tone[i] = 8000 * std::sin(i * 440 * 2 * M_PI / 22050);
     return WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(Samples16(tone)).bytes();
 }
 
@@ -51,7 +51,8 @@ TEST_F(SdlSound, PlaysTwoOverlappingCopiesThroughTheAudioDeviceAndFreesThemAfter
     platform::MixingSoundDevice& device = Mixing(*theSoundManager->device);
     ASSERT_TRUE(device.audible()) << installed->get().debug().Transcript();
 
-    ASSERT_TRUE(theSoundManager->LoadWave(folder.Write("tone.wav", ToneFile()).c_str(), cannonSound));
+    ASSERT_TRUE(
+        theSoundManager->LoadWave(folder.Write("tone.wav", ToneFile()).c_str(), cannonSound));
     Uint32 start = SDL_GetTicks();
     PlayEffect(cannonSound);
     SDL_Delay(250);
@@ -82,7 +83,8 @@ TEST_F(SdlSound, WithoutAnAudioOutputTheGameGoesOnInSilenceAndSaysSoOnce) {
     EXPECT_EQ(log.find("no audio output", 1), std::string::npos) << log;
     EXPECT_FALSE(Mixing(*theSoundManager->device).audible());
 
-    ASSERT_TRUE(theSoundManager->LoadWave(folder.Write("tone.wav", ToneFile()).c_str(), cannonSound));
+    ASSERT_TRUE(
+        theSoundManager->LoadWave(folder.Write("tone.wav", ToneFile()).c_str(), cannonSound));
     PlayEffect(cannonSound);
     EXPECT_EQ(Mixing(*theSoundManager->device).mixer().VoiceCount(), 0u);
 }

@@ -20,7 +20,8 @@ protected:
     }
     // Frames of one level in the output's own format, so that sums are exact.
     SoundBuffer* Level(std::int16_t level, std::size_t frames) {
-        return LoadedBuffer(*device, PcmFormat(2, 44100, 16), Samples16(Samples(frames * 2, level)));
+        return LoadedBuffer(*device, PcmFormat(2, 44100, 16),
+                            Samples16(Samples(frames * 2, level)));
     }
     SoundBuffer* Copy(SoundBuffer* source) {
         SoundBuffer* copy = nullptr;
@@ -126,7 +127,8 @@ TEST_F(SoundDevice, ACopyIsFreedAtTheNextRequestAfterItHasPlayedToItsEndAndNotBe
 }
 
 TEST_F(SoundDevice, ABufferPlaysOnceFromItsPositionThenAgainFromItsStart) {
-    SoundBuffer* buffer = LoadedBuffer(*device, PcmFormat(2, 44100, 16), Samples16({1, 1, 2, 2, 3, 3}));
+    SoundBuffer* buffer =
+        LoadedBuffer(*device, PcmFormat(2, 44100, 16), Samples16({1, 1, 2, 2, 3, 3}));
     EXPECT_EQ(buffer->SetCurrentPosition(13), platform::E_INVALIDARG);
     ASSERT_EQ(buffer->SetCurrentPosition(8), 0);  // the third frame
     buffer->Play();

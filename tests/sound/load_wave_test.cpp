@@ -33,8 +33,8 @@ TEST_F(LoadWave, ACanonicalFileFillsABufferOfItsDataSizeThatPlaysFromItsStart) {
     EXPECT_EQ(format.bitsPerSample, 16);
     EXPECT_EQ(format.extraSize, 18);
     buffer->Play();
-    EXPECT_EQ(Pull(*theSoundManager->device, 3), (std::vector<std::int16_t>{1000, -1000, 2000,
-                                                                            -2000, 3000, -3000}));
+    EXPECT_EQ(Pull(*theSoundManager->device, 3),
+              (std::vector<std::int16_t>{1000, -1000, 2000, -2000, 3000, -3000}));
 }
 
 TEST_F(LoadWave, SkipsALongFormatChunkAndOtherChunksAndNeverChecksTheRiffId) {
@@ -57,8 +57,8 @@ TEST_F(LoadWave, SkipsALongFormatChunkAndOtherChunksAndNeverChecksTheRiffId) {
 }
 
 TEST_F(LoadWave, AFileEndingInsideItsSamplesLoadsThoseThereWithSilenceAfter) {
-    ASSERT_TRUE(Load(WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data({1, 2, 3, 4}, 8).bytes(),
-                     buffer));
+    ASSERT_TRUE(
+        Load(WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data({1, 2, 3, 4}, 8).bytes(), buffer));
     EXPECT_EQ(Contents(*buffer), (std::vector<std::uint8_t>{1, 2, 3, 4, 0, 0, 0, 0}));
     ASSERT_TRUE(Load(WaveBuilder().Format(PcmFormat(1, 22050, 8)).Data({1, 2}, 4).bytes(), buffer));
     EXPECT_EQ(Contents(*buffer), (std::vector<std::uint8_t>{1, 2, 0x80, 0x80}));
@@ -88,7 +88,8 @@ TEST_F(LoadWave, AMissingFileOrARefusedBufferIsFalseAndLeavesTheBufferAlone) {
     buffer = kUntouched;
     EXPECT_FALSE(theSoundManager->LoadWave((folder.path() / "none.wav").c_str(), buffer));
     // 4 GiB declared: refused by size, nothing allocated.
-    EXPECT_FALSE(Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(kTone, ~0u).bytes(), buffer));
+    EXPECT_FALSE(
+        Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(kTone, ~0u).bytes(), buffer));
     EXPECT_EQ(record().lastDescription->bufferBytes, 0xFFFFFFFFu);
     platform::WaveFormat adpcm = PcmFormat(1, 22050, 4);
     adpcm.formatTag = 2;
@@ -110,7 +111,8 @@ TEST_F(LoadWave, AMissingFileOrARefusedBufferIsFalseAndLeavesTheBufferAlone) {
 }
 
 TEST_F(LoadWave, OpensTheGamesBackslashPathsAndNeedsADevice) {
-    folder.Write("resources/cannon2.wav", WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(kTone).bytes());
+    folder.Write("resources/cannon2.wav",
+                 WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(kTone).bytes());
     std::string path = folder.path().string() + "\\resources\\cannon2.wav";
     EXPECT_TRUE(theSoundManager->LoadWave(path.c_str(), buffer));
     theSoundManager->device.reset();

@@ -27,8 +27,9 @@ TEST_F(SoundTest, InitSoundLogsAndThrowsTheCodeOfTheStepThatFailed) {
         const char* step;
         platform::HRESULT code;
         const char* log;
-    } cases[] = {{"dsound.create", platform::DSERR_NODRIVER, "Failed to create direct sound object\n"},
-                 {"dsound.cooperative", platform::E_INVALIDARG, "Failed to set priority\n"}};
+    } cases[] = {
+        {"dsound.create", platform::DSERR_NODRIVER, "Failed to create direct sound object\n"},
+        {"dsound.cooperative", platform::E_INVALIDARG, "Failed to set priority\n"}};
     for (const Case& c : cases) {
         headless.backend().failures().Clear();
         headless.backend().failures().Add({c.step, c.code, 1});
@@ -61,8 +62,9 @@ TEST(InitSound, AnyOtherFailureBecomesTheUnknownErrorMessage) {
 }
 
 TEST_F(SoundTest, TwoPlaysOfOneEffectSoundTogetherAsTwoCopiesWhileTheLoadedOneStays) {
-    ASSERT_TRUE(Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(Samples16({700, 700})).bytes(),
-                     cannonSound));
+    ASSERT_TRUE(
+        Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(Samples16({700, 700})).bytes(),
+             cannonSound));
     PlayEffect(cannonSound);
     PlayEffect(cannonSound);
     ASSERT_EQ(record().plays.size(), 2u);

@@ -54,10 +54,12 @@ TempFolder::TempFolder() {
     path_ = pattern;
 }
 
-std::string TempFolder::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+std::string TempFolder::Write(const std::string& name,
+                              const std::vector<std::uint8_t>& bytes) const {
     std::filesystem::path file = path_ / name;
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return file.string();
 }

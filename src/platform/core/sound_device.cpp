@@ -45,8 +45,8 @@ HRESULT MixingSoundDevice::DuplicateSoundBuffer(SoundBuffer* source, SoundBuffer
     const MixingSoundBuffer* original = Find(source);
     if (original == nullptr) return E_INVALIDARG;
     try {
-        buffers_.push_back(std::make_unique<MixingSoundBuffer>(*this, original->samples(),
-                                                               &original->origin()));
+        buffers_.push_back(
+            std::make_unique<MixingSoundBuffer>(*this, original->samples(), &original->origin()));
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
