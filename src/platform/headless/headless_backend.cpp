@@ -70,8 +70,10 @@ HRESULT HeadlessBackend::CreateDisplayDevice(std::unique_ptr<DisplayDevice>& /*d
     return E_NOTIMPL;
 }
 
-HRESULT HeadlessBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& /*device*/) {
-    return E_NOTIMPL;
+HRESULT HeadlessBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
+    if (HRESULT failure = failures_.Call("dsound.create"); Failed(failure)) return failure;
+    device = std::make_unique<HeadlessSoundDevice>(sound_);
+    return S_OK;
 }
 
 HRESULT HeadlessBackend::CreateInputSystem(std::unique_ptr<InputSystem>& input) {

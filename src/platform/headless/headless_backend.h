@@ -9,6 +9,7 @@
 #include "platform/core/backend.h"
 #include "platform/core/options.h"
 #include "platform/headless/failure_plan.h"
+#include "platform/headless/headless_sound.h"
 #include "platform/headless/key_script.h"
 #include "platform/headless/virtual_clock.h"
 
@@ -50,6 +51,8 @@ public:
     // Keys held down (or let go) until a test says otherwise, on top of the script's.
     void HoldKey(std::uint8_t code, bool down = true) { heldKeys_[code] = down ? KEY_DOWN : 0; }
     void ReleaseAllKeys() { heldKeys_.fill(0); }
+    // Every play and the last buffer description, of every sound device made.
+    const SoundRecord& sound() const { return *sound_; }
 
 private:
     VirtualClock clock_;
@@ -60,6 +63,8 @@ private:
     std::vector<std::string> messageBoxes_;
     KeyScript keyScript_;
     KeyState heldKeys_{};
+    // Shared with the devices, so that it outlives them and they it.
+    std::shared_ptr<SoundRecord> sound_ = std::make_shared<SoundRecord>();
 };
 
 }  // namespace platform

@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
+#include "platform/api/system.h"
 #include "platform/core/keyboard.h"
 #include "platform/core/platform.h"
 #include "platform/sdl/sdl_keyboard.h"
+#include "platform/sdl/sdl_sound.h"
 
 namespace platform {
 
@@ -103,8 +105,16 @@ HRESULT SdlBackend::CreateDisplayDevice(std::unique_ptr<DisplayDevice>& /*device
     return E_NOTIMPL;
 }
 
-HRESULT SdlBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& /*device*/) {
-    return E_NOTIMPL;
+// A machine without audio output still runs the game, in silence.
+HRESULT SdlBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
+    std::string whyNot;
+    std::unique_ptr<MixingSoundDevice> sound = OpenSdlSoundDevice(whyNot);
+    if (!sound->audible() && !reportedSilence_) {
+        OutputDebugString("no audio output: sound is silent (" + whyNot + ")\n");
+        reportedSilence_ = true;
+    }
+    device = std::move(sound);
+    return S_OK;
 }
 
 void SdlBackend::ReadKeys(KeyState& keys) {

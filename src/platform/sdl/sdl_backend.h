@@ -44,6 +44,7 @@ private:
     // Losing focus only counts once the window has had it: a window that
     // never came to the front has not been deactivated.
     bool hadFocus_ = false;
+    bool reportedSilence_ = false;
 };
 
 }  // namespace platform
