@@ -102,12 +102,33 @@ void MakeWorldObjects() {
 
 }  // namespace
 
+namespace {
+
+// A short silent effect, made on the sound device as the WAV reader would.
+platform::SoundBuffer* MakeTestSound() {
+    platform::SoundBufferDescription description;
+    description.flags = platform::DSBCAPS_STATIC;
+    description.bufferBytes = 441 * 2;
+    description.format = {platform::WAVE_FORMAT_PCM, 1, 22050, 44100, 2, 16, 0};
+    platform::SoundBuffer* buffer = nullptr;
+    if (platform::Failed(theSoundManager->device->CreateSoundBuffer(description, buffer))) {
+        throw new user_exception("no test sound");
+    }
+    return buffer;
+}
+
+}  // namespace
+
 void BuildTestWorld() {
     auto width = static_cast<std::uint16_t>(Settings::hres);
     auto height = static_cast<std::uint16_t>(Settings::vres);
     appWindow = CreateAppWindow(width, height);
     if (appWindow == 0) throw new user_exception("no window");
     theDrawManager.Init(appWindow, 0x11, width, height, 16);
+    theSoundManager = std::make_unique<SoundManager>();
+    theSoundManager->InitSound(appWindow, platform::DSSCL_EXCLUSIVE);
+    cannonSound = MakeTestSound();
+    shieldSound = MakeTestSound();
     TextPos scorePosition;
     CenterText("SCORE = 000000", &scorePosition);
     scoreTextX = scorePosition.x;

@@ -39,9 +39,10 @@ struct ImageBox {
 std::unique_ptr<ImageBuffer> MakeTestImage(std::uint16_t width, std::uint16_t height,
                                            std::initializer_list<ImageBox> boxes);
 
-// Makes the window, the display and the keyboard, the six images, and the
-// world's objects in start-up's order (shield, enemy, player, bricks,
-// background) under the current settings. A headless platform must be installed.
+// Makes the window, the display, the sound (with the two effects, silent),
+// the keyboard, the six images, and the world's objects in start-up's order
+// (shield, enemy, player, bricks, background) under the current settings.
+// A headless platform must be installed.
 void BuildTestWorld();
 
 // Puts every global of the world, the input, the display, the window, the

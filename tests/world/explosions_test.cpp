@@ -8,6 +8,7 @@
 #include "world/explosions.h"
 #include "world/render_frame.h"
 #include "world/world_state.h"
+#include "sound/sound_manager.h"
 
 namespace {
 
@@ -42,6 +43,18 @@ TEST_F(ExplosionTest, AnExplosionIsAFourFrameSpriteThatPlaysOnceWhereItIsPut) {
     EXPECT_EQ(boom.velX, 0);
     EXPECT_EQ(boom.velY, 0);
     EXPECT_EQ(LogSince(mark), "boom added\n");
+    // Its sound is a fresh copy of the hit sound.
+    ASSERT_EQ(backend().sound().plays.size(), 1u);
+    EXPECT_EQ(backend().sound().plays[0].origin, cannonSound);
+    EXPECT_TRUE(backend().sound().plays[0].copy);
+}
+
+TEST_F(ExplosionTest, WithoutASoundDeviceExplosionsAreSilentButShown) {
+    theSoundManager->device.reset();
+    cannonSound = nullptr;
+    AddBoom(300, 200);
+    EXPECT_EQ(boomList.size(), 1u);
+    EXPECT_TRUE(backend().sound().plays.empty());
 }
 
 TEST_F(ExplosionTest, AtASteadyFrameRateEachFrameIsShownOnceAndTheLastRenderDropsIt) {
@@ -62,6 +75,7 @@ TEST_F(ExplosionTest, AtASteadyFrameRateEachFrameIsShownOnceAndTheLastRenderDrop
 TEST_F(ExplosionTest, TwoExplosionsAtOnePlaceAreBothKeptAndPlayed) {
     AddBoom(400, 200);
     AddBoom(400, 200);
+    EXPECT_EQ(backend().sound().plays.size(), 2u);  // sounding together
     RenderFrame();
     EXPECT_EQ(boomList.size(), 2u);
     for (int frame = 0; frame < 3; ++frame) RenderFrame();

@@ -7,6 +7,7 @@
 #include "world/actors.h"
 #include "world/shield.h"
 #include "world/world_state.h"
+#include "sound/sound_manager.h"
 
 namespace {
 
@@ -26,12 +27,16 @@ TEST_F(ShieldTest, RaisingUsesAShieldAndStartsItsClockLoweringGivesNoneBack) {
     EXPECT_EQ(shieldStartMs, 5000u);
     EXPECT_EQ(Settings::shieldCount, 2);
     EXPECT_EQ(LogSince(mark), "shield activated\n");
+    ASSERT_EQ(backend().sound().plays.size(), 1u);
+    EXPECT_EQ(backend().sound().plays[0].origin, shieldSound);
+    EXPECT_TRUE(backend().sound().plays[0].copy);
     backend().clock().Set(6000);
     ToggleShield();
     EXPECT_EQ(shieldOn, 0);
     EXPECT_EQ(shieldStartMs, 5000u);
     EXPECT_EQ(Settings::shieldCount, 2);
     EXPECT_EQ(LogSince(mark), "shield activated\n");
+    EXPECT_EQ(backend().sound().plays.size(), 1u);
 }
 
 TEST_F(ShieldTest, WithNoShieldsLeftTheKeyOnlyLowers) {
@@ -44,6 +49,7 @@ TEST_F(ShieldTest, WithNoShieldsLeftTheKeyOnlyLowers) {
     EXPECT_EQ(shieldOn, 0);
     EXPECT_EQ(Settings::shieldCount, 0);
     EXPECT_EQ(LogSince(mark), "");
+    EXPECT_TRUE(backend().sound().plays.empty());
 }
 
 TEST_F(ShieldTest, HoldingSAlternatesTheShieldAndUsesOneEverySecondFrame) {
