@@ -27,7 +27,8 @@ constexpr std::array<KeyAction, 8> kKeyTable = {{
     {platform::scancode::S, [](const InputManager&) { ToggleShield(); }},
     {platform::scancode::Up, [](const InputManager&) { MovePlayerUp(); }},
     {platform::scancode::Down, [](const InputManager& input) { MovePlayerDown(input.moveLimitY); }},
-    {platform::scancode::Right, [](const InputManager& input) { MovePlayerRight(input.moveLimitX); }},
+    {platform::scancode::Right,
+     [](const InputManager& input) { MovePlayerRight(input.moveLimitX); }},
     {platform::scancode::Left, [](const InputManager&) { MovePlayerLeft(); }},
     {platform::scancode::Space, [](const InputManager&) { Fire(); }},
 }};
@@ -46,7 +47,9 @@ bool InputManager::InitInput() {
         return DebugLog("Failed to set cooperative level!");
     }
     if (platform::Failed(keyboard->SetDataFormat())) return DebugLog("Failed to set data format!");
-    if (platform::Failed(keyboard->Acquire())) return DebugLog("Failed to acquire device (keyboard)!");
+    if (platform::Failed(keyboard->Acquire())) {
+        return DebugLog("Failed to acquire device (keyboard)!");
+    }
     return true;
 }
 

@@ -6,7 +6,9 @@
 
 Actor::Actor(std::uint16_t startHealth) : Sprite(&theDrawManager), health(startHealth) {}
 
-std::uint16_t Actor::GetHealth() const { return health; }
+std::uint16_t Actor::GetHealth() const {
+    return health;
+}
 
 std::uint16_t Actor::Revive(std::uint16_t newHealth) {
     visible = true;

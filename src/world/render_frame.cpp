@@ -28,8 +28,10 @@ void DrawHeadsUpLine(platform::Surface& target) {
     char healthText[32];
     char shieldsText[32];
     char scoreText[32];
-    std::snprintf(healthText, sizeof healthText, "HEALTH = %d", static_cast<int>(player->GetHealth()));
-    std::snprintf(shieldsText, sizeof shieldsText, "SHIELDS = %d", static_cast<int>(Settings::shieldCount));
+    std::snprintf(healthText, sizeof healthText, "HEALTH = %d",
+                  static_cast<int>(player->GetHealth()));
+    std::snprintf(shieldsText, sizeof shieldsText, "SHIELDS = %d",
+                  static_cast<int>(Settings::shieldCount));
     std::snprintf(scoreText, sizeof scoreText, "SCORE = %06d", static_cast<int>(player->score));
     std::int32_t row = HeadsUpRow();
     std::int32_t shieldsX =

@@ -1,10 +1,11 @@
 // The keyboard's set-up, the reading of the keys each frame, and the one
 // action a reading leads to, in priority order.
+#include "input/input_manager.h"
+
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
 #include "display/draw_manager.h"
-#include "input/input_manager.h"
 #include "platform/api/window.h"
 #include "platform/core/platform.h"
 #include "shell/app_window.h"

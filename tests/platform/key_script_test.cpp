@@ -1,14 +1,15 @@
 // The headless key script: what its lines mean, and every kind of bad line.
+#include "platform/headless/key_script.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "platform/core/backend.h"
 #include "platform/headless/headless_backend.h"
-#include "platform/headless/key_script.h"
 
 namespace {
 
@@ -68,11 +69,11 @@ TEST(KeyScript, TheKeysOfEveryLineCoveringAFrameAreDownTogether) {
 }
 
 TEST(KeyScript, EveryKeyWordMapsToItsScanCodeWhateverItsCase) {
-    KeyScript script = KeyScript::Parse(
-        "1 ESC r S up Down LEFT right Space\n2 a M q z\n3 1 9 0\n", "keys.txt");
+    KeyScript script =
+        KeyScript::Parse("1 ESC r S up Down LEFT right Space\n2 a M q z\n3 1 9 0\n", "keys.txt");
     platform::KeyState first = KeysAt(script, 1);
-    for (std::uint8_t code : {sc::Escape, sc::R, sc::S, sc::Up, sc::Down, sc::Left, sc::Right,
-                              sc::Space}) {
+    for (std::uint8_t code :
+         {sc::Escape, sc::R, sc::S, sc::Up, sc::Down, sc::Left, sc::Right, sc::Space}) {
         EXPECT_TRUE(Down(first, code)) << int(code);
     }
     EXPECT_EQ(KeysDownCount(first), 8);
@@ -102,8 +103,8 @@ TEST(KeyScript, EventsComeInFileOrderAtTheEndOfTheirFrames) {
                                                             {Kind::Activate, 0, 0},
                                                             {Kind::Mouse, 65535, 7},
                                                             {Kind::Unacquire, 0, 0}}));
-    EXPECT_EQ(script.EventsAt(6), (std::vector<ScriptEvent>{{Kind::Unacquire, 0, 0},
-                                                            {Kind::Close, 0, 0}}));
+    EXPECT_EQ(script.EventsAt(6),
+              (std::vector<ScriptEvent>{{Kind::Unacquire, 0, 0}, {Kind::Close, 0, 0}}));
     // Events are not keys.
     EXPECT_EQ(KeysDownCount(KeysAt(script, 6)), 0);
     EXPECT_TRUE(Down(KeysAt(script, 4), sc::Space));
@@ -128,8 +129,8 @@ TEST(KeyScript, BadFramesAreReportedWithTheirLine) {
     EXPECT_EQ(ErrorOf("0-3 SPACE"), "keys.txt:1: frames count from 1, not 0");
     EXPECT_EQ(ErrorOf("# c\n7-5 SPACE"), "keys.txt:2: the range '7-5' ends before it starts");
     EXPECT_EQ(ErrorOf("99999999999 SPACE"), "keys.txt:1: frame number '99999999999' is too large");
-    for (const char* bad : {"-3 UP", "3- UP", "+ UP", "3+4 UP", "3++ UP", "1-2-3 UP", "-1 UP",
-                            "+3 UP", "3.5 UP"}) {
+    for (const char* bad :
+         {"-3 UP", "3- UP", "+ UP", "3+4 UP", "3++ UP", "1-2-3 UP", "-1 UP", "+3 UP", "3.5 UP"}) {
         EXPECT_NE(ErrorOf(bad).find("keys.txt:1: '"), std::string::npos) << bad;
         EXPECT_NE(ErrorOf(bad).find("is not a frame"), std::string::npos) << bad;
     }
@@ -142,7 +143,8 @@ TEST(KeyScript, BadWordsAreReportedWithTheirLine) {
     EXPECT_EQ(ErrorOf("1 F1"), "keys.txt:1: 'F1' is neither a key nor an event");
     EXPECT_EQ(ErrorOf("1 MOUSE 5"), "keys.txt:1: MOUSE needs an X and a Y");
     EXPECT_EQ(ErrorOf("1 MOUSE"), "keys.txt:1: MOUSE needs an X and a Y");
-    EXPECT_EQ(ErrorOf("1 MOUSE 65536 0"), "keys.txt:1: MOUSE takes X and Y from 0 to 65535, not '65536'");
+    EXPECT_EQ(ErrorOf("1 MOUSE 65536 0"),
+              "keys.txt:1: MOUSE takes X and Y from 0 to 65535, not '65536'");
     EXPECT_EQ(ErrorOf("1 MOUSE 3 -1"), "keys.txt:1: MOUSE takes X and Y from 0 to 65535, not '-1'");
     EXPECT_EQ(ErrorOf("1 MOUSE 3 UP"), "keys.txt:1: MOUSE takes X and Y from 0 to 65535, not 'UP'");
 }
@@ -171,7 +173,8 @@ TEST_F(KeyScriptFile, ABadLineStopsTheBackendWithFileAndLine) {
         FAIL() << "a bad script was accepted";
     } catch (const platform::BackendError& error) {
         EXPECT_EQ(error.exitCode(), 2);
-        EXPECT_EQ(std::string(error.what()), path.string() + ":3: 'HOP' is neither a key nor an event");
+        EXPECT_EQ(std::string(error.what()),
+                  path.string() + ":3: 'HOP' is neither a key nor an event");
     }
 }
 

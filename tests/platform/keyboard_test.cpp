@@ -1,7 +1,6 @@
 // The keyboard api on the headless backend: set-up steps, acquisition, the
 // frames its readings count, and the key script's keys and events.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -56,7 +55,9 @@ protected:
         platform::HRESULT result = platform::CreateInputSystem(input);
         if (platform::Failed(result)) return result;
         if (platform::Failed(result = input->CreateKeyboard(keyboard))) return result;
-        if (platform::Failed(result = keyboard->SetCooperativeLevel(window, kGameFlags))) return result;
+        if (platform::Failed(result = keyboard->SetCooperativeLevel(window, kGameFlags))) {
+            return result;
+        }
         if (platform::Failed(result = keyboard->SetDataFormat())) return result;
         return keyboard->Acquire();
     }
@@ -121,7 +122,8 @@ TEST_F(KeyboardTest, SetUpStepsRefuseWhatTheKeyboardCannotDo) {
     ASSERT_EQ(platform::CreateInputSystem(input), platform::S_OK);
     ASSERT_EQ(input->CreateKeyboard(keyboard), platform::S_OK);
     EXPECT_EQ(keyboard->SetCooperativeLevel(window + 100, kGameFlags), platform::E_INVALIDARG);
-    EXPECT_EQ(keyboard->SetCooperativeLevel(window, platform::DISCL_FOREGROUND), platform::E_INVALIDARG);
+    EXPECT_EQ(keyboard->SetCooperativeLevel(window, platform::DISCL_FOREGROUND),
+              platform::E_INVALIDARG);
     EXPECT_EQ(keyboard->SetCooperativeLevel(window, 0x1 | 0x2 | 0x4), platform::E_INVALIDARG);
     EXPECT_EQ(keyboard->SetCooperativeLevel(window, 0x2 | 0x4 | 0x8), platform::E_INVALIDARG);
     EXPECT_EQ(keyboard->SetCooperativeLevel(window, kGameFlags | 0x100), platform::E_INVALIDARG);

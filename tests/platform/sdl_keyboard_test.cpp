@@ -1,9 +1,9 @@
 // SDL's key state turned into the scan codes the game reads.
+#include "platform/sdl/sdl_keyboard.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "platform/sdl/sdl_keyboard.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
 // The SDL keyboard in a real window under an X server (the test script
 // starts Xvfb): real key presses reach the game's state, and losing the
 // focus takes the keyboard.
-#include <gtest/gtest.h>
-
 #include <SDL2/SDL.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
@@ -41,8 +40,8 @@ protected:
         std::unique_ptr<platform::InputSystem> input;
         ASSERT_EQ(platform::CreateInputSystem(input), platform::S_OK);
         ASSERT_EQ(input->CreateKeyboard(keyboard), platform::S_OK);
-        ASSERT_EQ(keyboard->SetCooperativeLevel(window, platform::DISCL_NONEXCLUSIVE |
-                                                            platform::DISCL_FOREGROUND),
+        ASSERT_EQ(keyboard->SetCooperativeLevel(
+                      window, platform::DISCL_NONEXCLUSIVE | platform::DISCL_FOREGROUND),
                   platform::S_OK);
         ASSERT_EQ(keyboard->SetDataFormat(), platform::S_OK);
         ASSERT_EQ(keyboard->Acquire(), platform::S_OK);
@@ -70,7 +69,9 @@ protected:
 };
 
 TEST_F(SdlKeyboardWindow, ARealKeyPressIsReadAsItsScanCode) {
-    if (std::system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "xdotool is missing";
+    if (std::system("command -v xdotool >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "xdotool is missing";
+    }
     ASSERT_TRUE(PumpUntil([&] { return SDL_GetKeyboardFocus() == sdl->window(); }))
         << "the window never got the keyboard focus";
     ASSERT_EQ(std::system("xdotool keydown space"), 0);

@@ -44,27 +44,30 @@ namespace {
 // The frames the world cuts, painted frame by frame: where two frames share
 // a column, the later one keeps it, and each frame's middle stays its own.
 void MakeImages() {
-    imginvader = MakeTestImage(616, 400, {{3, 313, 124, 82, tc::kEnemy[0]},
-                                          {142, 313, 124, 82, tc::kEnemy[1]},
-                                          {1, 30, 60, 30, tc::kBrick[0]},
-                                          {67, 30, 62, 30, tc::kBrick[1]},
-                                          {133, 30, 64, 30, tc::kBrick[2]},
-                                          {199, 30, 64, 30, tc::kBrick[3]},
-                                          {264, 30, 64, 30, tc::kBrick[4]},
-                                          {540, 376, 36, 24, tc::kRoamie[0]},
-                                          {580, 376, 36, 24, tc::kRoamie[1]}});
+    imginvader = MakeTestImage(616, 400,
+                               {{3, 313, 124, 82, tc::kEnemy[0]},
+                                {142, 313, 124, 82, tc::kEnemy[1]},
+                                {1, 30, 60, 30, tc::kBrick[0]},
+                                {67, 30, 62, 30, tc::kBrick[1]},
+                                {133, 30, 64, 30, tc::kBrick[2]},
+                                {199, 30, 64, 30, tc::kBrick[3]},
+                                {264, 30, 64, 30, tc::kBrick[4]},
+                                {540, 376, 36, 24, tc::kRoamie[0]},
+                                {580, 376, 36, 24, tc::kRoamie[1]}});
     imgback = MakeTestImage(799, 599, {{10, 10, 789, 589, tc::kBackground}});
     imgship = MakeTestImage(81, 71, {{1, 1, 80, 70, tc::kShip}});
-    imgbullets = MakeTestImage(126, 60, {{6, 38, 26, 22, tc::kPlayerShot[0]},
-                                         {40, 36, 26, 22, tc::kPlayerShot[1]},
-                                         {64, 36, 26, 22, tc::kEnemyShot[0]},
-                                         {100, 36, 26, 22, tc::kEnemyShot[1]}});
+    imgbullets = MakeTestImage(126, 60,
+                               {{6, 38, 26, 22, tc::kPlayerShot[0]},
+                                {40, 36, 26, 22, tc::kPlayerShot[1]},
+                                {64, 36, 26, 22, tc::kEnemyShot[0]},
+                                {100, 36, 26, 22, tc::kEnemyShot[1]}});
     // A ring: the ship shows through the middle.
     imgshield = MakeTestImage(183, 127, {{56, 1, 127, 126, tc::kShield}, {76, 21, 87, 86, 0}});
-    booms = MakeTestImage(138, 35, {{1, 1, 34, 34, tc::kBoom[0]},
-                                    {34, 1, 34, 34, tc::kBoom[1]},
-                                    {68, 1, 34, 34, tc::kBoom[2]},
-                                    {104, 1, 34, 34, tc::kBoom[3]}});
+    booms = MakeTestImage(138, 35,
+                          {{1, 1, 34, 34, tc::kBoom[0]},
+                           {34, 1, 34, 34, tc::kBoom[1]},
+                           {68, 1, 34, 34, tc::kBoom[2]},
+                           {104, 1, 34, 34, tc::kBoom[3]}});
 }
 
 void MakeWorldObjects() {
@@ -187,9 +190,13 @@ int CountLines(const std::string& text, const std::string& line) {
     return count;
 }
 
-WorldTest::WorldTest() { ResetWorld(); }
+WorldTest::WorldTest() {
+    ResetWorld();
+}
 
-WorldTest::~WorldTest() { ResetWorld(); }
+WorldTest::~WorldTest() {
+    ResetWorld();
+}
 
 void WorldTest::Build() {
     try {
@@ -206,7 +213,9 @@ void WorldTest::Hold(std::initializer_list<std::uint8_t> codes) {
     for (std::uint8_t code : codes) backend().HoldKey(code);
 }
 
-void WorldTest::ReleaseKeys() { backend().ReleaseAllKeys(); }
+void WorldTest::ReleaseKeys() {
+    backend().ReleaseAllKeys();
+}
 
 void WorldTest::UseKeyScript(const std::string& script) {
     backend().SetKeyScript(platform::KeyScript::Parse(script, "test keys"));
@@ -216,7 +225,9 @@ void WorldTest::RunFrames(int count) {
     for (int i = 0; i < count; ++i) RunFrame();
 }
 
-std::uintptr_t WorldTest::RunLoop() { return RunFrameLoop(); }
+std::uintptr_t WorldTest::RunLoop() {
+    return RunFrameLoop();
+}
 
 namespace {
 
@@ -228,7 +239,9 @@ Sprite& AddShot(SpriteList& list, std::uint16_t x, std::uint16_t y, Cut first, C
                 std::int16_t velY) {
     auto shot = std::make_unique<Sprite>(&theDrawManager);
     shot->SetImage(imgbullets.get());
-    for (const Cut& frame : {first, second}) shot->AddFrame(frame.x, frame.y, frame.width, frame.height);
+    for (const Cut& frame : {first, second}) {
+        shot->AddFrame(frame.x, frame.y, frame.width, frame.height);
+    }
     shot->SetAnimRange(0, 1);
     shot->frameDelay = 1;
     shot->animate = true;

@@ -13,8 +13,8 @@
 
 #include "display/image_loader.h"
 #include "display/sprite.h"
-#include "world/actors.h"
 #include "support/headless_platform.h"
+#include "world/actors.h"
 
 // Every frame rectangle the world cuts holds a solid block of its own pixel
 // value, so a pixel of the screen tells which frame of which sprite is shown.

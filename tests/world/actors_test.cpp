@@ -1,9 +1,10 @@
 // Health, death and revival of the actors, and the world's one collision test.
+#include "world/actors.h"
+
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
 #include "support/world_fixture.h"
-#include "world/actors.h"
 
 namespace {
 
@@ -30,10 +31,10 @@ TEST_F(ActorTest, APlayerHitBelowZeroWrapsAboveAHundredAndDies) {
     EXPECT_EQ(ship.GetHealth(), 0);
     EXPECT_FALSE(ship.visible);
     EXPECT_EQ(ship.state, -1);
-    EXPECT_EQ(HitLines(Log()), (std::vector<std::string>{
-                                   "Player hit!  Health = 70", "Player hit!  Health = 40",
-                                   "Player hit!  Health = 10", "Player hit!  Health = 65516",
-                                   "Rendering death sequence!"}));
+    EXPECT_EQ(HitLines(Log()),
+              (std::vector<std::string>{"Player hit!  Health = 70", "Player hit!  Health = 40",
+                                        "Player hit!  Health = 10", "Player hit!  Health = 65516",
+                                        "Rendering death sequence!"}));
 }
 
 TEST_F(ActorTest, WithTheDefaultDamageThePlayerDiesOnTheTenthHit) {
@@ -58,9 +59,9 @@ TEST_F(ActorTest, TheEnemyAndRoamiesTakeThePlayersDamageWithTheirOwnLines) {
     EXPECT_EQ(ship.GetHealth(), 70);
     EXPECT_EQ(roamie.GetHealth(), 0);
     EXPECT_FALSE(roamie.visible);
-    EXPECT_EQ(HitLines(Log()), (std::vector<std::string>{"Enemy hit!  Health = 70",
-                                                          "roamie hit!  Health = 65516",
-                                                          "Rendering death sequence!"}));
+    EXPECT_EQ(HitLines(Log()),
+              (std::vector<std::string>{"Enemy hit!  Health = 70", "roamie hit!  Health = 65516",
+                                        "Rendering death sequence!"}));
 }
 
 TEST_F(ActorTest, ADeadActorHitAgainDiesAgain) {

@@ -1,12 +1,13 @@
 // The brick row, the enemy's random wandering and firing, and a brick that
 // the ship flies into.
+#include "world/enemy_and_bricks.h"
+
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
 #include "shell/game_random.h"
 #include "support/world_fixture.h"
 #include "world/actors.h"
-#include "world/enemy_and_bricks.h"
 #include "world/world_state.h"
 
 namespace {
@@ -19,7 +20,9 @@ public:
         state_ = state_ * 214013u + 2531011u;
         return static_cast<std::int32_t>((state_ >> 16) & 0x7FFF);
     }
-    std::uint16_t NextEnemyAction() { return enemyActionTable[static_cast<std::size_t>(Next() % 11 + 1)]; }
+    std::uint16_t NextEnemyAction() {
+        return enemyActionTable[static_cast<std::size_t>(Next() % 11 + 1)];
+    }
 
 private:
     std::uint32_t state_ = 1;

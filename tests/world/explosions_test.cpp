@@ -1,14 +1,15 @@
 // Explosions: how one is made, how the renderer plays and drops it, and the
 // bursts of the two death sequences.
+#include "world/explosions.h"
+
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
+#include "sound/sound_manager.h"
 #include "support/world_fixture.h"
 #include "world/actors.h"
-#include "world/explosions.h"
 #include "world/render_frame.h"
 #include "world/world_state.h"
-#include "sound/sound_manager.h"
 
 namespace {
 
@@ -96,8 +97,8 @@ TEST_F(ExplosionTest, ThePlayersDeathBurstsFourTimesOverTheShipAndHidesIt) {
     player->y = 400;
     std::size_t mark = Mark();
     HeroDeathSequence();
-    EXPECT_EQ(BoomPlaces(), (std::vector<std::pair<int, int>>{{100, 400}, {104, 404}, {108, 408},
-                                                              {112, 408}}));
+    EXPECT_EQ(BoomPlaces(),
+              (std::vector<std::pair<int, int>>{{100, 400}, {104, 404}, {108, 408}, {112, 408}}));
     EXPECT_FALSE(player->visible);
     std::string expected = "rendering hero death sequence\n";
     for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
@@ -110,8 +111,8 @@ TEST_F(ExplosionTest, TheEnemysDeathBurstsFourTimesAndScoresAHundred) {
     std::size_t mark = Mark();
     EnemyDeathSequence();
     EXPECT_EQ(player->score, 115);
-    EXPECT_EQ(BoomPlaces(), (std::vector<std::pair<int, int>>{{200, 1}, {210, 11}, {220, 21},
-                                                              {230, 11}}));
+    EXPECT_EQ(BoomPlaces(),
+              (std::vector<std::pair<int, int>>{{200, 1}, {210, 11}, {220, 21}, {230, 11}}));
     std::string expected = "rendering enemy death sequence\n";
     for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
     EXPECT_EQ(LogSince(mark), expected);

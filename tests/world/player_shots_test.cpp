@@ -1,12 +1,13 @@
 // The player's shots: firing and its limit, climbing and culling, and what
 // their hits score.
+#include "world/player_shots.h"
+
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
 #include "platform/api/input.h"
 #include "support/world_fixture.h"
 #include "world/actors.h"
-#include "world/player_shots.h"
 #include "world/render_frame.h"
 #include "world/world_state.h"
 
@@ -123,7 +124,8 @@ TEST_F(PlayerShotTest, TheBrickPastTheRightEdgeIsNotShownButIsHit) {
 
 TEST_F(PlayerShotTest, OneShotCanHitARoamieABrickAndTheEnemyAtOnce) {
     AddRoamieAt(60, 55);
-    Sprite& shot = AddPlayerShotAt(70, 80);  // (70, 70): in the roamie, the first brick and the enemy
+    Sprite& shot =
+        AddPlayerShotAt(70, 80);  // (70, 70): in the roamie, the first brick and the enemy
     UpdatePlayerShots();
     EXPECT_EQ(player->score, 20 + 5 + 10);
     EXPECT_TRUE(roamieList.empty());

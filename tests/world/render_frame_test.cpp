@@ -1,5 +1,7 @@
 // One frame on the screen: the heads-up line, the layers, and the moves
 // that drawing makes.
+#include "world/render_frame.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,7 +13,6 @@
 #include "world/actors.h"
 #include "world/enemy_and_bricks.h"
 #include "world/explosions.h"
-#include "world/render_frame.h"
 #include "world/world_state.h"
 
 namespace {
@@ -110,9 +111,19 @@ TEST_F(RenderTest, LaterLayersCoverEarlierOnes) {
     };
     std::vector<Layer> layers = {
         {tc::kBrick[0], keepOneBrick},
-        {tc::kEnemy[0], [] { enemy->x = 250; enemy->y = 250; enemy->visible = true; }},
+        {tc::kEnemy[0],
+         [] {
+             enemy->x = 250;
+             enemy->y = 250;
+             enemy->visible = true;
+         }},
         {tc::kRoamie[0], [this] { AddRoamieAt(286, 290); }},
-        {tc::kShip, [] { player->x = 260; player->y = 260; player->visible = true; }},
+        {tc::kShip,
+         [] {
+             player->x = 260;
+             player->y = 260;
+             player->visible = true;
+         }},
         {tc::kPlayerShot[0], [this] { AddPlayerShotAt(290, 300); }},
         {tc::kEnemyShot[0], [this] { AddEnemyShotAt(290, 284); }},
         {tc::kBoom[0], [] { AddBoom(290, 290); }},
@@ -149,7 +160,7 @@ TEST_F(RenderTest, EachFrameIsClearedAndShownWithOneFlip) {
     RenderFrame();
     std::uint32_t after = backend().clock().Now();
     EXPECT_GT(after, before);
-    EXPECT_LE(after - before, 17u);  // one wait for the display
+    EXPECT_LE(after - before, 17u);     // one wait for the display
     EXPECT_EQ(ScreenPixel(2, 200), 0);  // outside the background: cleared to black
     EXPECT_EQ(ScreenPixel(400, 200), tc::kBackground);
 }

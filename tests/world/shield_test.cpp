@@ -1,13 +1,14 @@
 // The shield: raising and lowering it, how many are left, and its timed end.
+#include "world/shield.h"
+
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
 #include "platform/api/input.h"
+#include "sound/sound_manager.h"
 #include "support/world_fixture.h"
 #include "world/actors.h"
-#include "world/shield.h"
 #include "world/world_state.h"
-#include "sound/sound_manager.h"
 
 namespace {
 

@@ -14,7 +14,8 @@ bool ValidCooperation(std::uint32_t flags) {
     bool nonExclusive = (flags & DISCL_NONEXCLUSIVE) != 0;
     bool foreground = (flags & DISCL_FOREGROUND) != 0;
     bool background = (flags & DISCL_BACKGROUND) != 0;
-    std::uint32_t known = DISCL_EXCLUSIVE | DISCL_NONEXCLUSIVE | DISCL_FOREGROUND | DISCL_BACKGROUND;
+    std::uint32_t known =
+        DISCL_EXCLUSIVE | DISCL_NONEXCLUSIVE | DISCL_FOREGROUND | DISCL_BACKGROUND;
     return exclusive != nonExclusive && foreground != background && (flags & ~known) == 0;
 }
 
@@ -22,7 +23,8 @@ bool ValidCooperation(std::uint32_t flags) {
 
 HRESULT Keyboard::SetCooperativeLevel(WindowHandle window, std::uint32_t flags) {
     Platform& platform = Current();
-    if (HRESULT failure = platform.backend().InjectedFailure("dinput.cooperative"); Failed(failure)) {
+    if (HRESULT failure = platform.backend().InjectedFailure("dinput.cooperative");
+        Failed(failure)) {
         return failure;
     }
     if (!platform.windows().Procedure(window) || !ValidCooperation(flags)) return E_INVALIDARG;

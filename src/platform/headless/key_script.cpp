@@ -44,7 +44,9 @@ constexpr std::array<NamedEvent, 4> kSimpleEvents = {{
     {"UNACQUIRE", ScriptEvent::Kind::Unacquire},
 }};
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 // The line's words, up to its comment.
 std::vector<std::string_view> Words(std::string_view line) {
@@ -146,12 +148,15 @@ private:
         }
         entry.first = FrameNumber(frames.substr(0, dash), frames);
         entry.last = FrameNumber(frames.substr(dash + 1), frames);
-        if (entry.last < entry.first) Fail("the range " + Quoted(frames) + " ends before it starts");
+        if (entry.last < entry.first) {
+            Fail("the range " + Quoted(frames) + " ends before it starts");
+        }
     }
 
     std::uint16_t Coordinate(const std::vector<std::string_view>& words, std::size_t i) const {
         if (i >= words.size()) Fail("MOUSE needs an X and a Y");
-        std::optional<std::uint32_t> value = AllDigits(words[i]) ? WholeNumber(words[i]) : std::nullopt;
+        std::optional<std::uint32_t> value =
+            AllDigits(words[i]) ? WholeNumber(words[i]) : std::nullopt;
         if (!value || *value > 65535) {
             Fail("MOUSE takes X and Y from 0 to 65535, not " + Quoted(words[i]));
         }
@@ -217,13 +222,16 @@ KeyScript KeyScript::Load(const std::string& fileName) {
     // A path from the command line, taken as it stands.
     File file(std::fopen(fileName.c_str(), "rb"));
     if (!file) {
-        throw BackendError(fileName + ":0: cannot read the key script (" + std::strerror(errno) + ")",
-                           kBadScriptExitCode);
+        throw BackendError(
+            fileName + ":0: cannot read the key script (" + std::strerror(errno) + ")",
+            kBadScriptExitCode);
     }
     std::string text;
     std::array<char, 4096> chunk{};
     std::size_t got = 0;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0) text.append(chunk.data(), got);
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0) {
+        text.append(chunk.data(), got);
+    }
     if (std::ferror(file.get())) {
         throw BackendError(fileName + ":0: cannot read the key script", kBadScriptExitCode);
     }
@@ -240,7 +248,9 @@ void KeyScript::AddKeysDown(std::uint32_t frame, KeyState& keys) const {
 std::vector<ScriptEvent> KeyScript::EventsAt(std::uint32_t frame) const {
     std::vector<ScriptEvent> events;
     for (const ScriptEntry& entry : entries_) {
-        if (entry.Covers(frame)) events.insert(events.end(), entry.events.begin(), entry.events.end());
+        if (entry.Covers(frame)) {
+            events.insert(events.end(), entry.events.begin(), entry.events.end());
+        }
     }
     return events;
 }
