@@ -20,7 +20,7 @@ constexpr Color kHazard = Rgb(226, 172, 44);
 constexpr Color kHazardDark = Rgb(70, 58, 36);
 constexpr Color kCrack = Rgb(26, 26, 34);
 constexpr Color kSoot = Rgb(40, 30, 24);
-constexpr Color kEmber = Rgb(255, 120, 30);
+constexpr Color kEmber = Rgb(236, 96, 28);
 
 // Maps the shown 64-pixel-wide space into this frame's width.
 struct Squeeze {
@@ -73,8 +73,10 @@ std::vector<Vec2> Squeezed(const std::vector<Vec2>& points, const Squeeze& squee
     return out;
 }
 
+Sdf PlateShape(const Squeeze& s) { return RoundBox(s({32.0F, 15.0F}), {s.X(30.5F), 13.5F}, 2.5F); }
+
 void DrawPlate(Canvas& canvas, const Squeeze& s) {
-    const Sdf plate = RoundBox(s({32.0F, 15.0F}), {s.X(30.5F), 13.5F}, 2.5F);
+    const Sdf plate = PlateShape(s);
     canvas.Fill(plate, Metal(plate, kPlate, 2.5F));
     // A raised centre panel between two hazard-striped end caps.
     const Sdf panel = RoundBox(s({32.0F, 15.0F}), {s.X(19.5F), 9.0F}, 1.5F);
@@ -82,7 +84,7 @@ void DrawPlate(Canvas& canvas, const Squeeze& s) {
     for (const float centre : {7.5F, 56.5F}) {
         const Sdf cap = RoundBox(s({centre, 15.0F}), {s.X(3.5F), 9.0F}, 1.0F);
         canvas.Fill(cap, [&s](Vec2 p, float) {
-            const float band = std::fmod(s.X(p.x) / s.scale / s.scale + p.y + 40.0F, 6.0F);
+            const float band = std::fmod(p.x / s.scale + p.y + 40.0F, 6.0F);
             return band < 3.0F ? kHazard : kHazardDark;
         });
     }
@@ -108,17 +110,20 @@ void DrawScorch(Canvas& canvas, const Squeeze& s, int hits) {
 }
 
 void DrawCracks(Canvas& canvas, const Squeeze& s, int hits) {
+    // Cracks stay on the metal: a line running off the plate would show as
+    // a stray scratch on the stars.
+    const Sdf inside = Grow(PlateShape(s), -0.8F);
     for (const Crack& crack : MakeCracks()) {
         if (crack.firstHit > hits) {
             continue;
         }
         // Older cracks have had more hits to widen them.
-        const float width = 0.35F + 0.18F * static_cast<float>(hits - crack.firstHit);
-        const Sdf line = Polyline(Squeezed(crack.path, s), width);
+        const float width = 0.35F + 0.2F * static_cast<float>(hits - crack.firstHit);
+        const Sdf line = Intersect(Polyline(Squeezed(crack.path, s), width), inside);
+        canvas.Fill(line, kCrack);
         if (hits >= 3 && crack.firstHit <= 2) {
-            FillGlow(canvas, line, {{0.0F, kCrack}, {-0.35F, kEmber}});
-        } else {
-            canvas.Fill(Intersect(line, Grow(RoundBox(s({32.0F, 15.0F}), {s.X(30.5F), 13.5F}, 2.5F), -0.5F)), kCrack);
+            // The oldest cracks are deep enough to show the heat inside.
+            canvas.Fill(Grow(line, -0.45F), kEmber);
         }
     }
 }

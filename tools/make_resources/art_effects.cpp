@@ -27,8 +27,8 @@ Sdf Ragged(Sdf shape, float amount, float scale, std::uint32_t seed) {
 
 void DrawPlayerShot(Canvas& canvas, int frame) {
     // A bright head leading a tapering tail; it flies up the screen.
-    const float head = frame == 0 ? 6.5F : 6.0F;
-    const float tail = frame == 0 ? 17.5F : 18.5F;
+    const float head = frame == 0 ? 7.2F : 6.8F;
+    const float tail = frame == 0 ? 16.0F : 16.8F;
     const Sdf bolt = Union({Circle({13.0F, head}, 2.3F), Polygon({{10.9F, head}, {15.1F, head}, {13.0F, tail}})});
     FillGlow(canvas, bolt,
              {{3.6F, Rgb(24, 118, 232)}, {2.3F, Rgb(40, 206, 255)}, {1.0F, Rgb(170, 244, 255)}, {0.0F, kWhite}});
@@ -43,8 +43,8 @@ void DrawPlayerShot(Canvas& canvas, int frame) {
 void DrawEnemyShot(Canvas& canvas, int frame) {
     // A ball of fire falling down the screen, its flame streaming up behind.
     const float lean = frame == 0 ? -1.5F : 1.5F;
-    const Sdf ball = Union({Circle({13.0F, 14.0F}, 3.6F),
-                            Polygon({{9.6F, 13.0F}, {16.4F, 13.0F}, {13.0F + lean, 3.5F}})});
+    const Sdf ball = Union({Circle({13.0F, 13.0F}, 3.6F),
+                            Polygon({{9.6F, 12.0F}, {16.4F, 12.0F}, {13.0F + lean, 5.0F}})});
     const Sdf fire = Ragged(ball, 0.8F, 0.7F, 11U + static_cast<std::uint32_t>(frame));
     FillGlow(canvas, fire,
              {{3.2F, Rgb(214, 52, 22)}, {2.0F, Rgb(255, 124, 30)}, {0.8F, Rgb(255, 206, 72)}, {-0.6F, Rgb(255, 250, 220)}});
@@ -74,7 +74,7 @@ void DrawShield(Canvas& canvas) {
     const Vec2 centre{layout::kShipCentreInShieldX + 0.5F, layout::kShipCentreInShieldY + 3.0F};
     constexpr float kRadiusX = 60.5F;
     constexpr float kRadiusY = 58.5F;
-    constexpr float kThickness = 12.0F;
+    constexpr float kThickness = 13.0F;
     const Sdf outer = Ellipse(centre, kRadiusX, kRadiusY);
     const Sdf ring = Subtract(outer, Ellipse(centre, kRadiusX - kThickness, kRadiusY - kThickness));
     canvas.Fill(ring, [&](Vec2 p, float) {
@@ -123,7 +123,7 @@ void DrawSmoke(Canvas& canvas, float spread, std::uint32_t seed, bool embers) {
     for (int i = 0; i < 6; ++i) {
         const float angle = static_cast<float>(i) * kPi / 3.0F + rng.Uniform(-0.3F, 0.3F);
         const Vec2 at = Vec2{17.0F, 16.0F} + Vec2{std::cos(angle), std::sin(angle)} * spread;
-        puffs.push_back(Circle(at, rng.Uniform(5.0F, 6.5F)));
+        puffs.push_back(Circle(at, rng.Uniform(5.0F, 6.0F)));
     }
     puffs.push_back(Circle({17.0F, 16.0F}, spread));
     const Sdf smoke = Ragged(Union(std::move(puffs)), 1.6F, 0.4F, seed);
@@ -153,10 +153,9 @@ void DrawExplosion(Canvas& canvas, int frame) {
         case 2:
             DrawSmoke(canvas, 8.0F, 31U, false);
             DrawFireball(canvas, 10.0F, 0.35F, 22U);
-            canvas.Erase(Ragged(Circle({17.0F, 17.0F}, 2.5F), 2.0F, 0.5F, 23U));
             break;
         default:
-            DrawSmoke(canvas, 9.5F, 41U, true);
+            DrawSmoke(canvas, 8.8F, 41U, true);
             canvas.Erase(Ragged(Circle({17.0F, 17.0F}, 5.5F), 2.5F, 0.45F, 43U));
             break;
     }

@@ -21,7 +21,7 @@ constexpr Color kWhite = Rgb(255, 255, 255);
 void DrawEngineFlames(Canvas& canvas) {
     // Two short exhaust plumes, blue at the rim and white at the heart.
     const Sdf plume = MirrorX(
-        Union({Circle({35.0F, 60.5F}, 2.6F), Polygon({{32.4F, 60.5F}, {37.6F, 60.5F}, {35.0F, 68.6F}})}),
+        Union({Circle({35.0F, 60.5F}, 2.6F), Polygon({{32.4F, 60.5F}, {37.6F, 60.5F}, {35.0F, 67.6F}})}),
         kAxis);
     FillGlow(canvas, plume,
              {{1.3F, Rgb(40, 110, 255)}, {0.4F, Rgb(110, 200, 255)}, {-0.9F, Rgb(220, 248, 255)}});

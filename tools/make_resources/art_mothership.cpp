@@ -20,9 +20,9 @@ constexpr Color kLightOff = Rgb(105, 28, 40);
 
 void DrawEngines(Canvas& canvas, int frame) {
     // Flames roar out of the back (the top); they breathe between frames.
-    const float reach = frame == 0 ? 2.5F : 0.6F;
+    const float reach = frame == 0 ? 5.0F : 1.6F;
     for (const float x : {40.0F, 62.0F, 84.0F}) {
-        const float tip = x == kAxis ? reach - 1.0F : reach + 1.5F;
+        const float tip = x == kAxis ? reach + 0.6F : reach + 2.0F;
         const Sdf flame = Union({Circle({x, 11.0F}, 3.2F), Polygon({{x - 3.2F, 11.0F}, {x, tip}, {x + 3.2F, 11.0F}})});
         FillGlow(canvas, flame,
                  {{1.2F, Rgb(230, 60, 170)}, {0.0F, Rgb(255, 140, 220)}, {-1.8F, Rgb(255, 235, 250)}});
