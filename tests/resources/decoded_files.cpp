@@ -20,10 +20,18 @@ const std::vector<std::uint8_t>& FileBytes(const std::string& path) {
     throw std::runtime_error("the generator made no " + path);
 }
 
-int Red(std::uint16_t pixel) { return (pixel >> 10) & 0x1F; }
-int Green(std::uint16_t pixel) { return (pixel >> 5) & 0x1F; }
-int Blue(std::uint16_t pixel) { return pixel & 0x1F; }
-int Brightest(std::uint16_t pixel) { return std::max({Red(pixel), Green(pixel), Blue(pixel)}); }
+int Red(std::uint16_t pixel) {
+    return (pixel >> 10) & 0x1F;
+}
+int Green(std::uint16_t pixel) {
+    return (pixel >> 5) & 0x1F;
+}
+int Blue(std::uint16_t pixel) {
+    return pixel & 0x1F;
+}
+int Brightest(std::uint16_t pixel) {
+    return std::max({Red(pixel), Green(pixel), Blue(pixel)});
+}
 
 namespace {
 
@@ -57,7 +65,9 @@ Picture DecodeTga(const std::vector<std::uint8_t>& bytes) {
     return picture;
 }
 
-Picture PictureFile(const std::string& name) { return DecodeTga(FileBytes("resources/" + name)); }
+Picture PictureFile(const std::string& name) {
+    return DecodeTga(FileBytes("resources/" + name));
+}
 
 double SolidShare(const Picture& picture, const Area& area) {
     int solid = 0;
@@ -114,7 +124,8 @@ Wave DecodeWav(const std::vector<std::uint8_t>& bytes) {
     wave.blockAlign = static_cast<std::uint16_t>(Little(bytes, 32, 2));
     wave.bitsPerSample = static_cast<std::uint16_t>(Little(bytes, 34, 2));
     wave.dataSize = Little(bytes, 40, 4);
-    if (bytes.size() != 44 + static_cast<std::size_t>(wave.dataSize) || wave.channels != 1 || wave.bitsPerSample != 16) {
+    if (bytes.size() != 44 + static_cast<std::size_t>(wave.dataSize) || wave.channels != 1 ||
+        wave.bitsPerSample != 16) {
         throw std::runtime_error("WAV data is not mono 16-bit of the declared size");
     }
     for (std::size_t at = 44; at < bytes.size(); at += 2) {
@@ -124,6 +135,8 @@ Wave DecodeWav(const std::vector<std::uint8_t>& bytes) {
     return wave;
 }
 
-Wave SoundFile(const std::string& name) { return DecodeWav(FileBytes("resources/" + name)); }
+Wave SoundFile(const std::string& name) {
+    return DecodeWav(FileBytes("resources/" + name));
+}
 
 }  // namespace resources_test

@@ -29,7 +29,9 @@ struct Picture {
     std::uint8_t descriptor = 0;
     std::vector<std::uint16_t> pixels;  // top row first
 
-    std::uint16_t At(int x, int y) const { return pixels.at(static_cast<std::size_t>(y * width + x)); }
+    std::uint16_t At(int x, int y) const {
+        return pixels.at(static_cast<std::size_t>(y * width + x));
+    }
     bool Keyed(int x, int y) const { return (At(x, y) & 0x7FFF) == 0; }
 };
 

@@ -21,10 +21,11 @@ TEST(Output, MakesExactlyTheFilesTheGameOpens) {
     for (const resgen::GameFile& file : GeneratedFiles()) {
         paths.insert(file.path);
     }
-    const std::set<std::string> expected{"quorlat.ctl",          "resources/invader1.tga", "resources/stars2.tga",
-                                         "resources/bship.tga",  "resources/bullets.tga",  "resources/shield2.tga",
-                                         "resources/boom.tga",   "resources/impskies.wav", "resources/cannon2.wav",
-                                         "resources/electri2.wav"};
+    const std::set<std::string> expected{"quorlat.ctl",           "resources/invader1.tga",
+                                         "resources/stars2.tga",  "resources/bship.tga",
+                                         "resources/bullets.tga", "resources/shield2.tga",
+                                         "resources/boom.tga",    "resources/impskies.wav",
+                                         "resources/cannon2.wav", "resources/electri2.wav"};
     EXPECT_EQ(paths, expected);
 }
 
@@ -32,7 +33,8 @@ TEST(Output, IsTheSameOnEveryRun) {
     const std::vector<resgen::GameFile> again = resgen::MakeGameFiles();
     ASSERT_EQ(again.size(), GeneratedFiles().size());
     for (std::size_t i = 0; i < again.size(); ++i) {
-        EXPECT_TRUE(again[i].bytes == GeneratedFiles()[i].bytes) << again[i].path << " changed between runs";
+        EXPECT_TRUE(again[i].bytes == GeneratedFiles()[i].bytes)
+            << again[i].path << " changed between runs";
     }
 }
 
@@ -43,7 +45,8 @@ TEST(Output, GameFolderHoldsWhatTheGeneratorMakesNow) {
     for (const resgen::GameFile& file : GeneratedFiles()) {
         std::ifstream in(folder / file.path, std::ios::binary);
         ASSERT_TRUE(in) << (folder / file.path) << " was not written by the build";
-        const std::vector<std::uint8_t> onDisk((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::vector<std::uint8_t> onDisk((std::istreambuf_iterator<char>(in)),
+                                               std::istreambuf_iterator<char>());
         EXPECT_TRUE(onDisk == file.bytes) << file.path << " is out of date";
     }
 }
@@ -133,7 +136,8 @@ TEST(Baking, HalfCoveredPixelsAreKeyedOrSolidNeverFaint) {
         if (x <= 3) {
             EXPECT_EQ(pixel, resgen::kTransparent) << x;
         } else {
-            EXPECT_EQ(Red(pixel), 31) << "a half-covered pixel keeps its full colour, not a dimmed one";
+            EXPECT_EQ(Red(pixel), 31)
+                << "a half-covered pixel keeps its full colour, not a dimmed one";
         }
     }
 }

@@ -46,7 +46,8 @@ const std::vector<Frame>& GameFrames() {
 
 const Frame& FrameNamed(const std::string& what) {
     const auto& frames = GameFrames();
-    return *std::find_if(frames.begin(), frames.end(), [&](const Frame& f) { return f.what == what; });
+    return *std::find_if(frames.begin(), frames.end(),
+                         [&](const Frame& f) { return f.what == what; });
 }
 
 const Picture& Sheet(const std::string& file) {
@@ -59,11 +60,13 @@ const Picture& Sheet(const std::string& file) {
 }
 
 bool Overlap(const Area& a, const Area& b) {
-    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
 }
 
 TEST(Pictures, AreUncompressedSixteenBitTopDownTga) {
-    for (const std::string file : {"invader1.tga", "stars2.tga", "bship.tga", "bullets.tga", "shield2.tga", "boom.tga"}) {
+    for (const std::string file :
+         {"invader1.tga", "stars2.tga", "bship.tga", "bullets.tga", "shield2.tga", "boom.tga"}) {
         const Picture& picture = Sheet(file);
         EXPECT_EQ(picture.imageType, 2) << file;
         EXPECT_EQ(picture.depth, 16) << file;
@@ -91,7 +94,8 @@ TEST(Pictures, EveryFrameHoldsAFigureOnTheKey) {
     for (const Frame& frame : GameFrames()) {
         const Picture& picture = Sheet(frame.file);
         EXPECT_GE(SolidShare(picture, frame.area), 0.25) << frame.what << " is mostly empty";
-        EXPECT_GE(KeyedRingShare(picture, frame.area), 0.98) << frame.what << " runs into its frame's edge";
+        EXPECT_GE(KeyedRingShare(picture, frame.area), 0.98)
+            << frame.what << " runs into its frame's edge";
     }
 }
 
@@ -110,7 +114,8 @@ TEST(Pictures, SharedColumnsOfOverlappingFramesAreKeyed) {
             const int bottom = std::min(a.area.y + a.area.height, b.area.y + b.area.height);
             for (int y = top; y < bottom; ++y) {
                 for (int x = left; x < right; ++x) {
-                    EXPECT_TRUE(picture.Keyed(x, y)) << a.what << " and " << b.what << " share (" << x << ", " << y << ")";
+                    EXPECT_TRUE(picture.Keyed(x, y))
+                        << a.what << " and " << b.what << " share (" << x << ", " << y << ")";
                 }
             }
         }
@@ -128,8 +133,8 @@ TEST(Pictures, FigureEdgesAreBrightAgainstTheKey) {
         int dark = 0;
         for (int y = frame.area.y + 1; y < frame.area.y + frame.area.height - 1; ++y) {
             for (int x = frame.area.x + 1; x < frame.area.x + frame.area.width - 1; ++x) {
-                const bool edge = picture.Keyed(x - 1, y) || picture.Keyed(x + 1, y) || picture.Keyed(x, y - 1) ||
-                                  picture.Keyed(x, y + 1);
+                const bool edge = picture.Keyed(x - 1, y) || picture.Keyed(x + 1, y) ||
+                                  picture.Keyed(x, y - 1) || picture.Keyed(x, y + 1);
                 if (!picture.Keyed(x, y) && edge && Brightest(picture.At(x, y)) < 7) {
                     ++dark;
                 }
@@ -182,7 +187,8 @@ TEST(Pictures, ExplosionBurnsOutIntoSmoke) {
     EXPECT_GT(fire.red - fire.blue, 12);
     EXPECT_LT(smoke.red - smoke.blue, fire.red - fire.blue - 8);
     const Picture& boom = Sheet("boom.tga");
-    EXPECT_GT(SolidShare(boom, FrameNamed("explosion 1").area), SolidShare(boom, FrameNamed("explosion 0").area));
+    EXPECT_GT(SolidShare(boom, FrameNamed("explosion 1").area),
+              SolidShare(boom, FrameNamed("explosion 0").area));
 }
 
 bool SameFigure(const Frame& a, const Frame& b) {
@@ -198,15 +204,16 @@ bool SameFigure(const Frame& a, const Frame& b) {
 }
 
 TEST(Pictures, AnimationFramesDiffer) {
-    for (const auto& [first, second] : std::vector<std::pair<std::string, std::string>>{
-             {"mothership 0", "mothership 1"},
-             {"roamie 0", "roamie 1"},
-             {"player shot 0", "player shot 1"},
-             {"enemy shot 0", "enemy shot 1"},
-             {"brick 2", "brick 3"},
-             {"brick 3", "brick 4"},
-             {"explosion 2", "explosion 3"}}) {
-        EXPECT_FALSE(SameFigure(FrameNamed(first), FrameNamed(second))) << first << " looks like " << second;
+    for (const auto& [first, second] :
+         std::vector<std::pair<std::string, std::string>>{{"mothership 0", "mothership 1"},
+                                                          {"roamie 0", "roamie 1"},
+                                                          {"player shot 0", "player shot 1"},
+                                                          {"enemy shot 0", "enemy shot 1"},
+                                                          {"brick 2", "brick 3"},
+                                                          {"brick 3", "brick 4"},
+                                                          {"explosion 2", "explosion 3"}}) {
+        EXPECT_FALSE(SameFigure(FrameNamed(first), FrameNamed(second)))
+            << first << " looks like " << second;
     }
 }
 
@@ -255,8 +262,10 @@ TEST(Pictures, StarFieldHasNoLargeEmptySky) {
     const Picture& stars = Sheet("stars2.tga");
     auto isStar = [&](int x, int y) {
         const int level = Brightest(stars.At(x, y));
-        return level >= 6 && level >= Brightest(stars.At(x - 1, y)) + 4 && level >= Brightest(stars.At(x + 1, y)) + 4 &&
-               level >= Brightest(stars.At(x, y - 1)) + 4 && level >= Brightest(stars.At(x, y + 1)) + 4;
+        return level >= 6 && level >= Brightest(stars.At(x - 1, y)) + 4 &&
+               level >= Brightest(stars.At(x + 1, y)) + 4 &&
+               level >= Brightest(stars.At(x, y - 1)) + 4 &&
+               level >= Brightest(stars.At(x, y + 1)) + 4;
     };
     for (int top = 10; top + 50 <= 599; top += 50) {
         for (int left = 10; left + 50 <= 799; left += 50) {

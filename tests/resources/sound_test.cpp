@@ -82,8 +82,9 @@ TEST(Sounds, AreMonoSixteenBitPcmWithConsistentHeaders) {
 }
 
 TEST(Sounds, LastAsLongAsTheirPartsInTheGame) {
-    for (const Expected& sound : {Expected{"impskies.wav", 2.0, 3.0}, Expected{"cannon2.wav", 0.4, 0.6},
-                                  Expected{"electri2.wav", 0.5, 0.7}}) {
+    for (const Expected& sound :
+         {Expected{"impskies.wav", 2.0, 3.0}, Expected{"cannon2.wav", 0.4, 0.6},
+          Expected{"electri2.wav", 0.5, 0.7}}) {
         const Wave wave = SoundFile(sound.file);
         EXPECT_GE(wave.Seconds(), sound.shortest) << sound.file;
         EXPECT_LE(wave.Seconds(), sound.longest) << sound.file;

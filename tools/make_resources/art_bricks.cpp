@@ -42,8 +42,11 @@ std::vector<Crack> MakeCracks() {
         Vec2 at;
         int branches;
     };
-    const std::vector<Impact> impacts{{1, {24.0F, 12.0F}, 3}, {2, {43.0F, 18.0F}, 3}, {3, {14.0F, 20.0F}, 3},
-                                      {3, {33.0F, 9.0F}, 2}, {4, {52.0F, 9.0F}, 3}};
+    const std::vector<Impact> impacts{{1, {24.0F, 12.0F}, 3},
+                                      {2, {43.0F, 18.0F}, 3},
+                                      {3, {14.0F, 20.0F}, 3},
+                                      {3, {33.0F, 9.0F}, 2},
+                                      {4, {52.0F, 9.0F}, 3}};
     Rng rng(0xB41C4ULL);
     std::vector<Crack> cracks;
     for (const Impact& impact : impacts) {
@@ -73,7 +76,9 @@ std::vector<Vec2> Squeezed(const std::vector<Vec2>& points, const Squeeze& squee
     return out;
 }
 
-Sdf PlateShape(const Squeeze& s) { return RoundBox(s({32.0F, 15.0F}), {s.X(30.5F), 13.5F}, 2.5F); }
+Sdf PlateShape(const Squeeze& s) {
+    return RoundBox(s({32.0F, 15.0F}), {s.X(30.5F), 13.5F}, 2.5F);
+}
 
 void DrawPlate(Canvas& canvas, const Squeeze& s) {
     const Sdf plate = PlateShape(s);
@@ -88,7 +93,8 @@ void DrawPlate(Canvas& canvas, const Squeeze& s) {
             return band < 3.0F ? kHazard : kHazardDark;
         });
     }
-    for (const Vec2 rivet : {Vec2{4.5F, 4.5F}, Vec2{59.5F, 4.5F}, Vec2{4.5F, 25.5F}, Vec2{59.5F, 25.5F}}) {
+    for (const Vec2 rivet :
+         {Vec2{4.5F, 4.5F}, Vec2{59.5F, 4.5F}, Vec2{4.5F, 25.5F}, Vec2{59.5F, 25.5F}}) {
         const Sdf head = Circle(s(rivet), 1.3F);
         canvas.Fill(head, Metal(head, kPanel * 1.1F, 1.3F));
     }
@@ -135,7 +141,13 @@ void BreakApart(Canvas& canvas, const Squeeze& s, int hits) {
     }
     if (hits >= 4) {
         // The plate splits through and loses chunks along its edges.
-        canvas.Erase(Polyline(Squeezed({{31.0F, -1.0F}, {29.0F, 6.0F}, {33.0F, 11.0F}, {30.0F, 17.0F}, {34.0F, 23.0F}, {32.0F, 31.0F}}, s),
+        canvas.Erase(Polyline(Squeezed({{31.0F, -1.0F},
+                                        {29.0F, 6.0F},
+                                        {33.0F, 11.0F},
+                                        {30.0F, 17.0F},
+                                        {34.0F, 23.0F},
+                                        {32.0F, 31.0F}},
+                                       s),
                               0.9F));
         canvas.Erase(Circle(s({1.0F, 29.0F}), 5.5F));
         canvas.Erase(Polygon(Squeezed({{44.0F, 31.0F}, {47.0F, 26.0F}, {51.0F, 31.0F}}, s)));
@@ -146,7 +158,8 @@ void BreakApart(Canvas& canvas, const Squeeze& s, int hits) {
 }  // namespace
 
 void DrawBrick(Canvas& canvas, int hits) {
-    const Squeeze squeeze{static_cast<float>(canvas.Width()) / static_cast<float>(layout::kBrickShownWidth)};
+    const Squeeze squeeze{static_cast<float>(canvas.Width()) /
+                          static_cast<float>(layout::kBrickShownWidth)};
     DrawPlate(canvas, squeeze);
     DrawScorch(canvas, squeeze, hits);
     DrawCracks(canvas, squeeze, hits);

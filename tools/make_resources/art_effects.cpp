@@ -29,9 +29,13 @@ void DrawPlayerShot(Canvas& canvas, int frame) {
     // A bright head leading a tapering tail; it flies up the screen.
     const float head = frame == 0 ? 7.2F : 6.8F;
     const float tail = frame == 0 ? 16.0F : 16.8F;
-    const Sdf bolt = Union({Circle({13.0F, head}, 2.3F), Polygon({{10.9F, head}, {15.1F, head}, {13.0F, tail}})});
+    const Sdf bolt = Union(
+        {Circle({13.0F, head}, 2.3F), Polygon({{10.9F, head}, {15.1F, head}, {13.0F, tail}})});
     FillGlow(canvas, bolt,
-             {{3.6F, Rgb(24, 118, 232)}, {2.3F, Rgb(40, 206, 255)}, {1.0F, Rgb(170, 244, 255)}, {0.0F, kWhite}});
+             {{3.6F, Rgb(24, 118, 232)},
+              {2.3F, Rgb(40, 206, 255)},
+              {1.0F, Rgb(170, 244, 255)},
+              {0.0F, kWhite}});
     // Sparks thrown off the sides, placed differently in each frame.
     const float side = frame == 0 ? 1.0F : -1.0F;
     for (const auto& [dx, y] : {std::pair{6.5F, 9.0F}, std::pair{-5.5F, 14.0F}}) {
@@ -47,7 +51,10 @@ void DrawEnemyShot(Canvas& canvas, int frame) {
                             Polygon({{9.6F, 12.0F}, {16.4F, 12.0F}, {13.0F + lean, 5.0F}})});
     const Sdf fire = Ragged(ball, 0.8F, 0.7F, 11U + static_cast<std::uint32_t>(frame));
     FillGlow(canvas, fire,
-             {{3.2F, Rgb(214, 52, 22)}, {2.0F, Rgb(255, 124, 30)}, {0.8F, Rgb(255, 206, 72)}, {-0.6F, Rgb(255, 250, 220)}});
+             {{3.2F, Rgb(214, 52, 22)},
+              {2.0F, Rgb(255, 124, 30)},
+              {0.8F, Rgb(255, 206, 72)},
+              {-0.6F, Rgb(255, 250, 220)}});
 }
 
 namespace {
@@ -113,7 +120,9 @@ void DrawFireball(Canvas& canvas, float radius, float heat, std::uint32_t seed) 
     const Sdf blob = Ragged(Circle({17.0F, 17.0F}, radius), 2.2F, 0.32F, seed);
     const Color rim = Mix(Rgb(150, 34, 18), Rgb(226, 70, 20), heat);
     FillGlow(canvas, blob,
-             {{0.0F, rim}, {-2.5F, Rgb(255, 130, 30)}, {-2.5F - 3.0F * heat, Rgb(255, 214, 80)},
+             {{0.0F, rim},
+              {-2.5F, Rgb(255, 130, 30)},
+              {-2.5F - 3.0F * heat, Rgb(255, 214, 80)},
               {-4.5F - 3.0F * heat, Mix(Rgb(255, 214, 80), Rgb(255, 250, 225), heat)}});
 }
 
@@ -129,13 +138,15 @@ void DrawSmoke(Canvas& canvas, float spread, std::uint32_t seed, bool embers) {
     const Sdf smoke = Ragged(Union(std::move(puffs)), 1.6F, 0.4F, seed);
     canvas.Fill(smoke, [&smoke](Vec2 p, float depth) {
         // Puffs lit from the top left, greying out as they thin.
-        const float light = Dot(Gradient(smoke, p), LightDirection()) * (1.0F - Clamp01(depth / 4.0F));
+        const float light =
+            Dot(Gradient(smoke, p), LightDirection()) * (1.0F - Clamp01(depth / 4.0F));
         return Rgb(118, 108, 104) * (1.0F + 0.45F * light);
     });
     if (embers) {
         for (int i = 0; i < 7; ++i) {
             const Vec2 at{rng.Uniform(8.0F, 26.0F), rng.Uniform(8.0F, 26.0F)};
-            FillGlow(canvas, Circle(at, 0.5F), {{0.6F, Rgb(255, 110, 30)}, {0.0F, Rgb(255, 220, 120)}});
+            FillGlow(canvas, Circle(at, 0.5F),
+                     {{0.6F, Rgb(255, 110, 30)}, {0.0F, Rgb(255, 220, 120)}});
         }
     }
 }

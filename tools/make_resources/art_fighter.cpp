@@ -20,15 +20,20 @@ constexpr Color kWhite = Rgb(255, 255, 255);
 
 void DrawEngineFlames(Canvas& canvas) {
     // Two short exhaust plumes, blue at the rim and white at the heart.
-    const Sdf plume = MirrorX(
-        Union({Circle({35.0F, 60.5F}, 2.6F), Polygon({{32.4F, 60.5F}, {37.6F, 60.5F}, {35.0F, 67.6F}})}),
-        kAxis);
+    const Sdf plume = MirrorX(Union({Circle({35.0F, 60.5F}, 2.6F),
+                                     Polygon({{32.4F, 60.5F}, {37.6F, 60.5F}, {35.0F, 67.6F}})}),
+                              kAxis);
     FillGlow(canvas, plume,
              {{1.3F, Rgb(40, 110, 255)}, {0.4F, Rgb(110, 200, 255)}, {-0.9F, Rgb(220, 248, 255)}});
 }
 
 Sdf WingShape() {
-    return MirrorX(Polygon({{34.0F, 27.0F}, {7.0F, 48.0F}, {3.5F, 56.0F}, {6.0F, 59.5F}, {20.0F, 57.0F}, {34.0F, 55.0F}}),
+    return MirrorX(Polygon({{34.0F, 27.0F},
+                            {7.0F, 48.0F},
+                            {3.5F, 56.0F},
+                            {6.0F, 59.5F},
+                            {20.0F, 57.0F},
+                            {34.0F, 55.0F}}),
                    kAxis);
 }
 
@@ -38,7 +43,8 @@ void DrawWings(Canvas& canvas) {
     // A blue band along each leading edge, and a darker trailing flap.
     const Sdf band = MirrorX(Capsule({31.0F, 33.5F}, {8.0F, 51.0F}, 1.7F), kAxis);
     canvas.Fill(Intersect(wing, band), Metal(band, kBlue, 1.2F));
-    const Sdf flap = MirrorX(Polygon({{31.0F, 52.5F}, {14.0F, 55.5F}, {15.0F, 57.8F}, {31.0F, 55.6F}}), kAxis);
+    const Sdf flap =
+        MirrorX(Polygon({{31.0F, 52.5F}, {14.0F, 55.5F}, {15.0F, 57.8F}, {31.0F, 55.6F}}), kAxis);
     canvas.Fill(flap, kSteel);
     // Panel seams.
     canvas.Fill(MirrorX(Capsule({26.0F, 40.0F}, {24.0F, 55.0F}, 0.35F), kAxis), kSteel * 0.8F);
@@ -59,7 +65,12 @@ void DrawEnginePods(Canvas& canvas) {
 }
 
 Sdf FuselageShape() {
-    return MirrorX(Polygon({{40.0F, 2.0F}, {43.6F, 11.0F}, {46.5F, 27.0F}, {47.5F, 45.0F}, {46.0F, 57.5F}, {40.0F, 57.5F}}),
+    return MirrorX(Polygon({{40.0F, 2.0F},
+                            {43.6F, 11.0F},
+                            {46.5F, 27.0F},
+                            {47.5F, 45.0F},
+                            {46.0F, 57.5F},
+                            {40.0F, 57.5F}}),
                    kAxis);
 }
 
@@ -67,9 +78,11 @@ void DrawFuselage(Canvas& canvas) {
     const Sdf body = FuselageShape();
     canvas.Fill(body, Cylinder(body, kSilver, kAxis, 7.5F, 1.6F));
     // Blue nose cap and a blue chevron behind the canopy: the squadron marks.
-    const Sdf nose = Intersect(body, Polygon({{30.0F, 0.0F}, {50.0F, 0.0F}, {50.0F, 9.5F}, {30.0F, 9.5F}}));
+    const Sdf nose =
+        Intersect(body, Polygon({{30.0F, 0.0F}, {50.0F, 0.0F}, {50.0F, 9.5F}, {30.0F, 9.5F}}));
     canvas.Fill(nose, Cylinder(body, kBlue, kAxis, 4.0F, 1.0F));
-    const Sdf chevron = MirrorX(Polygon({{40.0F, 38.0F}, {48.0F, 43.5F}, {48.0F, 46.5F}, {40.0F, 41.0F}}), kAxis);
+    const Sdf chevron =
+        MirrorX(Polygon({{40.0F, 38.0F}, {48.0F, 43.5F}, {48.0F, 46.5F}, {40.0F, 41.0F}}), kAxis);
     canvas.Fill(Intersect(body, chevron), Cylinder(body, kBlue, kAxis, 7.5F, 0.6F));
     // A spine seam down the back.
     canvas.Fill(Capsule({kAxis, 36.0F}, {kAxis, 55.0F}, 0.35F), kSteel);

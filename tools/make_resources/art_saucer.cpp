@@ -39,7 +39,8 @@ void DrawRimLights(Canvas& canvas, int frame) {
         }
         const Vec2 at{kCentre.x + 14.0F * std::cos(angle), kCentre.y + 1.0F + 2.2F * depth};
         const Color color = kColors[static_cast<std::size_t>(i) % kColors.size()];
-        FillGlow(canvas, Circle(at, 0.6F + 0.6F * depth), {{0.7F, color}, {-0.2F, Mix(color, Rgb(255, 255, 255), 0.6F)}});
+        FillGlow(canvas, Circle(at, 0.6F + 0.6F * depth),
+                 {{0.7F, color}, {-0.2F, Mix(color, Rgb(255, 255, 255), 0.6F)}});
     }
 }
 

@@ -29,10 +29,14 @@ Pixel& Canvas::Ref(int x, int y) {
 
 namespace {
 
-Vec2 Centre(int x, int y) { return {static_cast<float>(x) + 0.5F, static_cast<float>(y) + 0.5F}; }
+Vec2 Centre(int x, int y) {
+    return {static_cast<float>(x) + 0.5F, static_cast<float>(y) + 0.5F};
+}
 
 // Coverage of a pixel by a shape from its distance at the pixel's centre.
-float Coverage(float distance) { return Clamp01(0.5F - distance); }
+float Coverage(float distance) {
+    return Clamp01(0.5F - distance);
+}
 
 }  // namespace
 
@@ -108,7 +112,9 @@ namespace {
 float DitherThreshold(int x, int y) {
     static constexpr std::array<std::array<int, 4>, 4> kBayer{
         {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}}};
-    return (static_cast<float>(kBayer[static_cast<std::size_t>(y & 3)][static_cast<std::size_t>(x & 3)]) + 0.5F) /
+    return (static_cast<float>(
+                kBayer[static_cast<std::size_t>(y & 3)][static_cast<std::size_t>(x & 3)]) +
+            0.5F) /
            16.0F;
 }
 

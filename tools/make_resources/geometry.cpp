@@ -6,9 +6,13 @@
 
 namespace resgen {
 
-float Dot(Vec2 a, Vec2 b) { return a.x * b.x + a.y * b.y; }
+float Dot(Vec2 a, Vec2 b) {
+    return a.x * b.x + a.y * b.y;
+}
 
-float Length(Vec2 a) { return std::sqrt(Dot(a, a)); }
+float Length(Vec2 a) {
+    return std::sqrt(Dot(a, a));
+}
 
 Vec2 Normalized(Vec2 a) {
     const float length = Length(a);
@@ -22,11 +26,17 @@ Vec2 Rotate(Vec2 p, Vec2 centre, float angle) {
     return {centre.x + d.x * c - d.y * s, centre.y + d.x * s + d.y * c};
 }
 
-Color Mix(Color a, Color b, float t) { return a * (1.0F - t) + b * t; }
+Color Mix(Color a, Color b, float t) {
+    return a * (1.0F - t) + b * t;
+}
 
-float Brightest(Color c) { return std::max({c.r, c.g, c.b}); }
+float Brightest(Color c) {
+    return std::max({c.r, c.g, c.b});
+}
 
-float Clamp01(float v) { return std::clamp(v, 0.0F, 1.0F); }
+float Clamp01(float v) {
+    return std::clamp(v, 0.0F, 1.0F);
+}
 
 float SmoothStep(float edge0, float edge1, float v) {
     const float t = Clamp01((v - edge0) / (edge1 - edge0));

@@ -13,9 +13,15 @@ struct Vec2 {
     float y = 0.0F;
 };
 
-inline Vec2 operator+(Vec2 a, Vec2 b) { return {a.x + b.x, a.y + b.y}; }
-inline Vec2 operator-(Vec2 a, Vec2 b) { return {a.x - b.x, a.y - b.y}; }
-inline Vec2 operator*(Vec2 a, float s) { return {a.x * s, a.y * s}; }
+inline Vec2 operator+(Vec2 a, Vec2 b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Vec2 operator-(Vec2 a, Vec2 b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Vec2 operator*(Vec2 a, float s) {
+    return {a.x * s, a.y * s};
+}
 float Dot(Vec2 a, Vec2 b);
 float Length(Vec2 a);
 Vec2 Normalized(Vec2 a);
@@ -29,8 +35,12 @@ struct Color {
     float b = 0.0F;
 };
 
-inline Color operator*(Color c, float s) { return {c.r * s, c.g * s, c.b * s}; }
-inline Color operator+(Color a, Color b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
+inline Color operator*(Color c, float s) {
+    return {c.r * s, c.g * s, c.b * s};
+}
+inline Color operator+(Color a, Color b) {
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
 Color Mix(Color a, Color b, float t);
 float Brightest(Color c);
 // A colour from 0-255 components, as artists write them.

@@ -1,9 +1,12 @@
 // make_resources GAME_FOLDER: writes the game's control file into the
 // folder and its pictures and sounds into GAME_FOLDER/resources.
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
+#include <vector>
 
 #include "resources.h"
 
@@ -12,7 +15,8 @@ namespace {
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
         throw std::runtime_error("cannot write " + path.string());

@@ -6,7 +6,9 @@
 
 namespace resgen {
 
-Vec2 LightDirection() { return Normalized({-0.55F, -0.85F}); }
+Vec2 LightDirection() {
+    return Normalized({-0.55F, -0.85F});
+}
 
 namespace {
 

@@ -22,7 +22,7 @@ Paint Cylinder(Sdf shape, Color base, float centreX, float halfWidth, float beve
 Paint Glass(Vec2 centre, float radius, Color deep, Color bright);
 
 struct GlowBand {
-    float grow;   // how far beyond the core shape this band reaches
+    float grow;  // how far beyond the core shape this band reaches
     Color color;
 };
 

@@ -22,7 +22,9 @@ int Rng::Below(int count) {
     return count <= 0 ? 0 : static_cast<int>(Next() % static_cast<std::uint32_t>(count));
 }
 
-bool Rng::Chance(float probability) { return Uniform(0.0F, 1.0F) < probability; }
+bool Rng::Chance(float probability) {
+    return Uniform(0.0F, 1.0F) < probability;
+}
 
 namespace {
 
@@ -36,7 +38,9 @@ float LatticeValue(int x, int y, std::uint32_t seed) {
     return static_cast<float>(h & 0xFFFFFFU) / 16777215.0F;
 }
 
-float Fade(float t) { return t * t * (3.0F - 2.0F * t); }
+float Fade(float t) {
+    return t * t * (3.0F - 2.0F * t);
+}
 
 }  // namespace
 
@@ -47,7 +51,8 @@ float ValueNoise(float x, float y, std::uint32_t seed) {
     const int iy = static_cast<int>(fy);
     const float tx = Fade(x - fx);
     const float ty = Fade(y - fy);
-    const float top = LatticeValue(ix, iy, seed) * (1.0F - tx) + LatticeValue(ix + 1, iy, seed) * tx;
+    const float top =
+        LatticeValue(ix, iy, seed) * (1.0F - tx) + LatticeValue(ix + 1, iy, seed) * tx;
     const float bottom =
         LatticeValue(ix, iy + 1, seed) * (1.0F - tx) + LatticeValue(ix + 1, iy + 1, seed) * tx;
     return top * (1.0F - ty) + bottom * ty;
@@ -59,7 +64,8 @@ float FractalNoise(float x, float y, std::uint32_t seed, int octaves) {
     float strength = 1.0F;
     float scale = 1.0F;
     for (int octave = 0; octave < octaves; ++octave) {
-        sum += ValueNoise(x * scale, y * scale, seed + static_cast<std::uint32_t>(octave) * 101U) * strength;
+        sum += ValueNoise(x * scale, y * scale, seed + static_cast<std::uint32_t>(octave) * 101U) *
+               strength;
         weight += strength;
         strength *= 0.5F;
         scale *= 2.0F;

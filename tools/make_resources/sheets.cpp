@@ -15,7 +15,9 @@ namespace {
 
 using FrameDrawer = std::function<void(Canvas&, int frame)>;
 
-Image16 BlankSheet(layout::SheetSize size) { return Image16(size.width, size.height); }
+Image16 BlankSheet(layout::SheetSize size) {
+    return Image16(size.width, size.height);
+}
 
 void PlaceFrames(Image16& sheet, std::span<const Rect> frames, const FrameDrawer& draw) {
     for (std::size_t i = 0; i < frames.size(); ++i) {
@@ -53,7 +55,8 @@ Image16 MakeInvaderSheet() {
     PlaceFrames(sheet, layout::kEnemyFrames, DrawMothership);
     PlaceFrames(sheet, layout::kBrickFrames, DrawBrick);
     PlaceFrames(sheet, layout::kRoamieFrames, DrawRoamie);
-    ClearSharedPixels(sheet, AllFrames({layout::kEnemyFrames, layout::kBrickFrames, layout::kRoamieFrames}));
+    ClearSharedPixels(
+        sheet, AllFrames({layout::kEnemyFrames, layout::kBrickFrames, layout::kRoamieFrames}));
     return sheet;
 }
 
@@ -67,7 +70,8 @@ Image16 MakeStarSheet() {
 
 Image16 MakeShipSheet() {
     Image16 sheet = BlankSheet(layout::kShipSheet);
-    PlaceFrames(sheet, std::span(&layout::kShipFrame, 1), [](Canvas& canvas, int) { DrawPlayerShip(canvas); });
+    PlaceFrames(sheet, std::span(&layout::kShipFrame, 1),
+                [](Canvas& canvas, int) { DrawPlayerShip(canvas); });
     return sheet;
 }
 
@@ -81,7 +85,8 @@ Image16 MakeBulletSheet() {
 
 Image16 MakeShieldSheet() {
     Image16 sheet = BlankSheet(layout::kShieldSheet);
-    PlaceFrames(sheet, std::span(&layout::kShieldFrame, 1), [](Canvas& canvas, int) { DrawShield(canvas); });
+    PlaceFrames(sheet, std::span(&layout::kShieldFrame, 1),
+                [](Canvas& canvas, int) { DrawShield(canvas); });
     return sheet;
 }
 

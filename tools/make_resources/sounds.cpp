@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 #include "random.h"
 #include "synth.h"
@@ -10,7 +11,11 @@ namespace resgen {
 
 namespace {
 
-float NoteFrequency(int midiNote) { return 440.0F * std::pow(2.0F, static_cast<float>(midiNote - 69) / 12.0F); }
+constexpr float kTwoPi = 2.0F * std::numbers::pi_v<float>;
+
+float NoteFrequency(int midiNote) {
+    return 440.0F * std::pow(2.0F, static_cast<float>(midiNote - 69) / 12.0F);
+}
 
 struct Note {
     float start;   // seconds
@@ -31,9 +36,11 @@ void AddLead(std::vector<float>& out, const Note& note) {
         const float t = static_cast<float>(i) / static_cast<float>(kSampleRate);
         const float envelope = Adsr(t, note.length, 0.006F, 0.12F, 0.55F, 0.28F);
         // A gentle vibrato creeps into the longer notes.
-        const float vibrato = 1.0F + 0.004F * std::sin(2.0F * 3.14159F * 5.5F * t) * std::min(1.0F, t / 0.4F);
-        const float tone = 0.6F * saw.Next(frequency * vibrato) + 0.4F * pulse.Next(frequency * 1.003F, 0.3F);
-        const float cutoff = 500.0F + 3200.0F * envelope;
+        const float vibrato =
+            1.0F + 0.004F * std::sin(kTwoPi * 5.5F * t) * std::min(1.0F, t / 0.4F);
+        const float tone =
+            0.6F * saw.Next(frequency * vibrato) + 0.4F * pulse.Next(frequency * 1.003F, 0.3F);
+        const float cutoff = 400.0F + 2400.0F * envelope;
         out[static_cast<std::size_t>(first + i)] += 0.5F * envelope * filter.Next(tone, cutoff);
     }
 }
@@ -48,7 +55,8 @@ void AddBass(std::vector<float>& out, const Note& note) {
     for (int i = 0; i < count && first + i < static_cast<int>(out.size()); ++i) {
         const float t = static_cast<float>(i) / static_cast<float>(kSampleRate);
         const float envelope = Adsr(t, note.length, 0.02F, 0.3F, 0.7F, 0.3F);
-        out[static_cast<std::size_t>(first + i)] += 0.4F * envelope * filter.Next(square.Next(frequency), 700.0F);
+        out[static_cast<std::size_t>(first + i)] +=
+            0.4F * envelope * filter.Next(square.Next(frequency), 700.0F);
     }
 }
 
@@ -74,7 +82,8 @@ std::vector<float> MakeIntroPhrase() {
                                            {1.30F, 0.16F, 74},
                                            {1.48F, 0.16F, 72},
                                            {1.66F, 0.62F, 76}}};
-    constexpr std::array<Note, 3> kBass{{{0.00F, 0.86F, 45}, {0.90F, 0.72F, 41}, {1.64F, 0.66F, 40}}};
+    constexpr std::array<Note, 3> kBass{
+        {{0.00F, 0.86F, 45}, {0.90F, 0.72F, 41}, {1.64F, 0.66F, 40}}};
     std::vector<float> samples(static_cast<std::size_t>(Samples(2.7F)), 0.0F);
     for (const Note& note : kMelody) {
         AddLead(samples, note);
@@ -117,7 +126,8 @@ std::vector<float> MakeShieldZap() {
         // The buzz climbs from a hum to a whine as the field charges.
         const float pitch = 90.0F * std::pow(6.0F, t / 0.6F);
         const float jitter = 1.0F + 0.05F * rng.Uniform(-1.0F, 1.0F);
-        const float tone = 0.6F * buzz.Next(pitch * jitter) + 0.25F * edge.Next(pitch * 2.01F, 0.2F);
+        const float tone =
+            0.6F * buzz.Next(pitch * jitter) + 0.25F * edge.Next(pitch * 2.01F, 0.2F);
         // Random sparks: short bursts of bright noise.
         if (rng.Chance(0.004F)) {
             crackle = 1.0F;
@@ -125,7 +135,8 @@ std::vector<float> MakeShieldZap() {
         crackle *= 0.993F;
         const float white = rng.Uniform(-1.0F, 1.0F);
         const float spark = (white - crackleFilter.Next(white, 2000.0F)) * crackle;
-        const float envelope = std::min(1.0F, t / 0.01F) * (0.75F + 0.25F * std::sin(2.0F * 3.14159F * 28.0F * t));
+        const float envelope =
+            std::min(1.0F, t / 0.01F) * (0.75F + 0.25F * std::sin(kTwoPi * 28.0F * t));
         samples[i] = envelope * (tone + 0.7F * spark);
     }
     Finish(samples, kSoundPeak, 0.005F, 0.12F);

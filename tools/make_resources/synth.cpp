@@ -33,7 +33,9 @@ float Advance(float& phase, float frequency) {
 
 }  // namespace
 
-int Samples(float seconds) { return static_cast<int>(std::lround(seconds * static_cast<float>(kSampleRate))); }
+int Samples(float seconds) {
+    return static_cast<int>(std::lround(seconds * static_cast<float>(kSampleRate)));
+}
 
 float SawOscillator::Next(float frequency) {
     const float step = Advance(phase_, frequency);
@@ -58,7 +60,8 @@ float SineOscillator::Next(float frequency) {
 float LowPass::Next(float input, float cutoff) {
     // Chamberlin's filter is stable only well below a sixth of the rate.
     const float limited = std::clamp(cutoff, 20.0F, static_cast<float>(kSampleRate) / 6.5F);
-    const float f = 2.0F * std::sin(std::numbers::pi_v<float> * limited / static_cast<float>(kSampleRate));
+    const float f =
+        2.0F * std::sin(std::numbers::pi_v<float> * limited / static_cast<float>(kSampleRate));
     low_ += f * band_;
     const float high = input - low_ - damping_ * band_;
     band_ += f * high;
@@ -100,7 +103,8 @@ void Finish(std::vector<float>& samples, float peak, float fadeIn, float fadeOut
         samples[static_cast<std::size_t>(i)] *= static_cast<float>(i) / static_cast<float>(in);
     }
     for (int i = 0; i < out; ++i) {
-        samples[static_cast<std::size_t>(count - 1 - i)] *= static_cast<float>(i) / static_cast<float>(out);
+        samples[static_cast<std::size_t>(count - 1 - i)] *=
+            static_cast<float>(i) / static_cast<float>(out);
     }
 }
 
@@ -108,7 +112,8 @@ std::vector<std::int16_t> ToPcm16(const std::vector<float>& samples) {
     std::vector<std::int16_t> pcm;
     pcm.reserve(samples.size());
     for (const float s : samples) {
-        pcm.push_back(static_cast<std::int16_t>(std::lround(std::clamp(s, -1.0F, 1.0F) * 32767.0F)));
+        pcm.push_back(
+            static_cast<std::int16_t>(std::lround(std::clamp(s, -1.0F, 1.0F) * 32767.0F)));
     }
     return pcm;
 }

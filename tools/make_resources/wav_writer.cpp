@@ -20,7 +20,8 @@ void PutLittle(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeWav(const std::vector<std::int16_t>& samples, std::uint32_t sampleRate) {
+std::vector<std::uint8_t> EncodeWav(const std::vector<std::int16_t>& samples,
+                                    std::uint32_t sampleRate) {
     constexpr std::uint32_t kChannels = 1;
     constexpr std::uint32_t kBytesPerSample = 2;
     const auto dataBytes = static_cast<std::uint32_t>(samples.size() * kBytesPerSample);

@@ -8,6 +8,7 @@ namespace resgen {
 
 constexpr std::size_t kWavHeaderSize = 44;
 
-std::vector<std::uint8_t> EncodeWav(const std::vector<std::int16_t>& samples, std::uint32_t sampleRate);
+std::vector<std::uint8_t> EncodeWav(const std::vector<std::int16_t>& samples,
+                                    std::uint32_t sampleRate);
 
 }  // namespace resgen
