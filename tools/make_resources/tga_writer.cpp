@@ -18,7 +18,7 @@ std::vector<std::uint8_t> EncodeTga(const Image16& image) {
     out.push_back(0);               // no colour map
     out.push_back(kTgaTrueColour);  // uncompressed true colour
     for (int i = 0; i < 5; ++i) {
-        out.push_back(0);  // colour map specification, unused
+        out.push_back(0);  // colour map fields, unused
     }
     PutLittle16(out, 0);  // x origin
     PutLittle16(out, 0);  // y origin
