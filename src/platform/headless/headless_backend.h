@@ -29,7 +29,13 @@ public:
 
     HRESULT InjectedFailure(std::string_view step) override { return failures_.Call(step); }
 
-    HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) override;
+    PixelFormat ScreenFormat() const override;
+    HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) override;
+    void RestoreDisplayMode() override { modeRestored_ = true; }
+    // No screen to wait for: the virtual clock moves to the next refresh.
+    void Present(const MemorySurface& front) override;
+    void TextDrawn(const TextOutput& output) override;
+
     HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
     HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) override;
 
@@ -40,6 +46,20 @@ public:
     std::uint16_t windowWidth() const { return windowWidth_; }
     std::uint16_t windowHeight() const { return windowHeight_; }
     const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
+    std::uint16_t modeWidth() const { return modeWidth_; }
+    std::uint16_t modeHeight() const { return modeHeight_; }
+    bool modeRestored() const { return modeRestored_; }
+    std::uint32_t presents() const { return presents_; }
+    // Text outputs are kept only when asked for (a long run would pile them up).
+    struct TextRecord {
+        const Surface* surface = nullptr;
+        std::int32_t x = 0;
+        std::int32_t y = 0;
+        std::string text;
+        COLORREF color = 0;
+    };
+    void RecordTexts(bool record) { recordTexts_ = record; }
+    const std::vector<TextRecord>& texts() const { return texts_; }
 
 private:
     VirtualClock clock_;
@@ -48,6 +68,13 @@ private:
     std::uint16_t windowWidth_ = 0;
     std::uint16_t windowHeight_ = 0;
     std::vector<std::string> messageBoxes_;
+    bool rgb555_ = false;
+    std::uint16_t modeWidth_ = 0;
+    std::uint16_t modeHeight_ = 0;
+    bool modeRestored_ = false;
+    std::uint32_t presents_ = 0;
+    bool recordTexts_ = false;
+    std::vector<TextRecord> texts_;
 };
 
 }  // namespace platform
