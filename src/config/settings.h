@@ -26,6 +26,8 @@ struct Settings {
 // The directory part of the program's path: its real path where it can be
 // found, else the first argument up to its last separator.
 std::string FindProgramDirectory(const char* firstArgument);
+// A path up to its last separator, either kind; "." when it has none.
+std::string DirectoryOf(const std::string& path);
 void ReadControlFile();
 void ApplyControlValues();
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/api/codes.h"
+
 namespace platform {
 
 // 0 names no window.

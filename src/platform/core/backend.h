@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,18 @@ struct TextOutput {
     std::int32_t y = 0;
     std::string_view text;
     COLORREF color = 0;
+};
+
+// A backend could not be started (no display, a bad key script, ...); the
+// message names what and where, and the program ends with the exit code.
+class BackendError : public std::runtime_error {
+public:
+    BackendError(const std::string& message, int exitCode)
+        : std::runtime_error(message), exitCode_(exitCode) {}
+    int exitCode() const { return exitCode_; }
+
+private:
+    int exitCode_;
 };
 
 class Backend {

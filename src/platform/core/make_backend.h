@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// Throws BackendError (platform/sdl/sdl_backend.h) when no display can be opened.
+// Throws BackendError when the backend cannot start.
 std::unique_ptr<Backend> MakeBackend(const Options& options);
 
 }  // namespace platform

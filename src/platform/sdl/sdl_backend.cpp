@@ -10,7 +10,8 @@ namespace platform {
 SdlSubsystems::SdlSubsystems(Uint32 flags) : flags_(flags) {
     if (SDL_InitSubSystem(flags) != 0) {
         throw BackendError(std::string("cannot open the display (") + SDL_GetError() +
-                           "); run with --headless where there is no screen");
+                           "); run with --headless where there is no screen",
+                           1);
     }
 }
 

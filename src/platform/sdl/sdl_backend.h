@@ -3,7 +3,6 @@
 #pragma once
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "platform/core/backend.h"
@@ -12,12 +11,6 @@
 #include "platform/sdl/sdl_screen.h"
 
 namespace platform {
-
-// The display could not be opened; the message says why.
-class BackendError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class SdlBackend : public Backend {
 public:

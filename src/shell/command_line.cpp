@@ -1,0 +1,112 @@
+#include "shell/command_line.h"
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+#include "platform/headless/failure_plan.h"
+
+namespace {
+
+std::optional<std::uint32_t> ParseNumber(const std::string& text, int base = 10) {
+    std::uint32_t value = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (base == 16 && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) first += 2;
+    auto [end, error] = std::from_chars(first, last, value, base);
+    if (error != std::errc() || end != last || first == last) return std::nullopt;
+    return value;
+}
+
+// STEP[=CODE][@N], CODE in hexadecimal with or without 0x.
+std::optional<platform::FailureRequest> ParseFailure(const std::string& text) {
+    platform::FailureRequest request;
+    std::string rest = text;
+    if (std::size_t at = rest.find('@'); at != std::string::npos) {
+        auto from = ParseNumber(rest.substr(at + 1));
+        if (!from || *from == 0) return std::nullopt;
+        request.fromCall = *from;
+        rest.resize(at);
+    }
+    if (std::size_t equals = rest.find('='); equals != std::string::npos) {
+        auto code = ParseNumber(rest.substr(equals + 1), 16);
+        if (!code) return std::nullopt;
+        request.code = static_cast<platform::HRESULT>(*code);
+        rest.resize(equals);
+    }
+    if (!platform::FailurePlan::KnownStep(rest)) return std::nullopt;
+    request.step = rest;
+    return request;
+}
+
+}  // namespace
+
+std::string Usage() {
+    return "usage: farhaven [options]\n"
+           "  --window             play in a window instead of full screen\n"
+           "  --scale N            window size multiplier (1 to 8)\n"
+           "  --headless           no window, screen or sound: a virtual clock and a key script\n"
+           "  --keys FILE          headless key script (frames and the keys held in them)\n"
+           "  --frames N           end the game after N frames\n"
+           "  --log FILE|-         write the debug lines to FILE, or - for standard error\n"
+           "  --screenshot FILE    save the picture shown at exit as a PNG\n"
+           "  --fail STEP[=CODE][@N]  headless: make a platform step fail (tests)\n"
+           "  --rgb555             headless: a 5-5-5 display instead of 5-6-5\n"
+           "  --help               show this text\n"
+           "  --version            show the version\n";
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    platform::Options& options = line.options;
+    for (std::size_t i = 0; i < arguments.size() && line.error.empty(); ++i) {
+        const std::string& argument = arguments[i];
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= arguments.size()) return std::nullopt;
+            return arguments[++i];
+        };
+        auto require = [&](const std::optional<std::string>& given) {
+            if (!given) line.error = argument + " needs a value";
+            return given.value_or("");
+        };
+        if (argument == "--window") {
+            options.window = true;
+        } else if (argument == "--headless") {
+            options.headless = true;
+        } else if (argument == "--rgb555") {
+            options.rgb555 = true;
+        } else if (argument == "--help") {
+            line.help = true;
+        } else if (argument == "--version") {
+            line.version = true;
+        } else if (argument == "--scale") {
+            std::string text = require(value());
+            auto scale = ParseNumber(text);
+            if (line.error.empty() && (!scale || *scale < 1 || *scale > 8)) {
+                line.error = "--scale takes a whole number from 1 to 8, not '" + text + "'";
+            }
+            if (scale) options.scale = *scale;
+        } else if (argument == "--frames") {
+            std::string text = require(value());
+            auto frames = ParseNumber(text);
+            if (line.error.empty() && (!frames || *frames == 0)) {
+                line.error = "--frames takes a positive whole number, not '" + text + "'";
+            }
+            if (frames) options.frames = *frames;
+        } else if (argument == "--keys") {
+            options.keysFile = require(value());
+        } else if (argument == "--log") {
+            options.logFile = require(value());
+        } else if (argument == "--screenshot") {
+            options.screenshotFile = require(value());
+        } else if (argument == "--fail") {
+            std::string text = require(value());
+            auto request = ParseFailure(text);
+            if (line.error.empty() && !request) line.error = "--fail: bad step '" + text + "'";
+            if (request) options.failures.push_back(*request);
+        } else {
+            line.error = "unknown option '" + argument + "'";
+        }
+    }
+    return line;
+}

@@ -1,0 +1,53 @@
+#include "shell/frame_loop.h"
+
+#include "config/settings.h"
+#include "platform/core/platform.h"
+#include "platform/api/system.h"
+#include "platform/api/window.h"
+#include "shell/app_window.h"
+#include "shell/game_random.h"
+#include "world/world_state.h"
+
+std::uint32_t lastFrameEndMs = 0;
+
+namespace {
+
+void EndExpiredShield(std::uint32_t now) {
+    if (now - shieldStartMs > static_cast<std::uint32_t>(Settings::shieldLife)) shieldOn = 0;
+}
+
+// True when the clock has moved on since the previous pass: a reading at or
+// after lastFrameEndMs wraps the difference to near 2^32.
+bool ClockHasMoved(std::uint32_t now) { return lastFrameEndMs - now > 500; }
+
+}  // namespace
+
+std::uintptr_t RunFrameLoop(void (*frame)()) {
+    platform::Message message;
+    for (;;) {
+        if (platform::PeekMessage(message)) {
+            platform::GetMessage(message);
+            platform::TranslateMessage(message);
+            platform::DispatchMessage(message);
+            if (message.message == platform::WM_QUIT) break;
+            continue;
+        }
+        if (appActive == 0) break;
+        platform::OutputDebugString("before frame\n");
+        std::uint32_t now = platform::TimeGetTime();
+        EndExpiredShield(now);
+        if (ClockHasMoved(now)) frame();
+        lastFrameEndMs = platform::TimeGetTime();
+    }
+    return message.wParam;
+}
+
+void RunFrame() {
+    // Until the keyboard and the display arrive, the frame itself marks where
+    // a frame begins (its keyboard reading) and ends (its flip).
+    platform::Current().NoteKeyboardRead();
+    platform::Current().NoteFlip();
+    if (RoamieChance(Rand())) {
+        // SpawnRoamie joins with the world.
+    }
+}

@@ -1,0 +1,52 @@
+// The program: reads the command line, installs the platform it asks for,
+// and runs the game.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/core/make_backend.h"
+#include "platform/core/platform.h"
+#include "shell/command_line.h"
+#include "shell/win_main.h"
+
+namespace {
+
+int RunGame(const CommandLine& line, const char* programPath) {
+    platform::ScopedPlatform installed(platform::MakeBackend(line.options), line.options);
+    platform::Platform& current = installed.get();
+    if (!current.debug().Open(line.options.logFile)) {
+        std::fprintf(stderr, "farhaven: cannot write the log file %s\n", line.options.logFile.c_str());
+        return 2;
+    }
+    // The font is needed from the window's creation on; a missing one is
+    // reported now, plainly, rather than as a blank screen.
+    current.font();
+    return WinMain(programPath);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "farhaven: %s\n%s", line.error.c_str(), Usage().c_str());
+        return 2;
+    }
+    if (line.help) {
+        std::fputs(Usage().c_str(), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::printf("farhaven %s\n", FARHAVEN_VERSION);
+        return 0;
+    }
+    try {
+        return RunGame(line, argc > 0 ? argv[0] : "");
+    } catch (const platform::BackendError& error) {
+        std::fprintf(stderr, "farhaven: %s\n", error.what());
+        return error.exitCode();
+    } catch (const platform::FontError& error) {
+        std::fprintf(stderr, "farhaven: %s\n", error.what());
+        return 1;
+    }
+}

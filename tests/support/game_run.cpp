@@ -1,0 +1,81 @@
+#include "support/game_run.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+std::string ReadAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Quote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
+}  // namespace
+
+std::filesystem::path GameDirectory() {
+    const char* fromEnvironment = std::getenv("FARHAVEN_GAME_DIR");
+    return fromEnvironment != nullptr ? fromEnvironment : FARHAVEN_GAME_DIR;
+}
+
+RunFolder::RunFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("farhaven-run-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_ / "resources");
+    std::filesystem::copy_file(GameDirectory() / "farhaven", path_ / "farhaven");
+    CopyResources();
+}
+
+RunFolder::~RunFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void RunFolder::CopyResources(const std::set<std::string>& leaveOut) {
+    std::filesystem::remove_all(path_ / "resources");
+    std::filesystem::create_directories(path_ / "resources");
+    std::error_code missing;
+    for (const auto& entry : std::filesystem::directory_iterator(GameDirectory() / "resources", missing)) {
+        if (leaveOut.contains(entry.path().filename().string())) continue;
+        std::filesystem::copy_file(entry.path(), path_ / "resources" / entry.path().filename());
+    }
+}
+
+void RunFolder::Write(const std::string& name, const std::string& text) const {
+    std::ofstream(path_ / name, std::ios::binary) << text;
+}
+
+GameResult RunFolder::Run(const std::vector<std::string>& arguments) const {
+    std::string command = "cd " + Quote(path_.string()) + " && ./farhaven --log game.log";
+    for (const std::string& argument : arguments) {
+        command += ' ';
+        command += Quote(argument);
+    }
+    command += " 2> errors.txt < /dev/null";
+    int status = std::system(command.c_str());
+    GameResult result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.log = ReadAll(path_ / "game.log");
+    result.errors = ReadAll(path_ / "errors.txt");
+    return result;
+}

@@ -1,0 +1,38 @@
+// Runs the built game as a player would: from a run folder of its own, with
+// its resources, a control file and key script if wanted, and reads back
+// what it said.
+#pragma once
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+struct GameResult {
+    int exitCode = -1;
+    std::string log;     // the debug channel (--log)
+    std::string errors;  // standard error
+};
+
+class RunFolder {
+public:
+    // A fresh folder holding a copy of the program (so that it finds its
+    // control file here) and, unless told otherwise, the generated resources.
+    RunFolder();
+    ~RunFolder();
+    RunFolder(const RunFolder&) = delete;
+    RunFolder& operator=(const RunFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    void CopyResources(const std::set<std::string>& leaveOut = {});
+    void Write(const std::string& name, const std::string& text) const;
+
+    // Runs the program here with the arguments; --log goes to a file of the folder.
+    GameResult Run(const std::vector<std::string>& arguments) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// The built game's folder (build/<preset>/game).
+std::filesystem::path GameDirectory();
