@@ -9,7 +9,9 @@ using platform::HRESULT;
 
 DrawManager theDrawManager;
 
-DrawManager::~DrawManager() { Teardown(); }
+DrawManager::~DrawManager() {
+    Teardown();
+}
 
 bool DrawManager::Init(platform::WindowHandle window, std::uint32_t cooperativeFlags,
                        std::uint16_t width, std::uint16_t height, std::uint16_t bitsPerPixel) {

@@ -16,14 +16,15 @@ Sprite::~Sprite() = default;
 
 bool Sprite::SetImage(const ImageBuffer* buffer) {
     // A buffer that claims pixels it does not have is as good as none.
-    bool hasPixels = buffer != nullptr && (buffer->pixels || buffer->width == 0 ||
-                                           buffer->height == 0);
+    bool hasPixels =
+        buffer != nullptr && (buffer->pixels || buffer->width == 0 || buffer->height == 0);
     if (!hasPixels) throw new user_exception("Invalid buffer!");
     if (manager == nullptr) throw new user_exception("Damn manager is -0-");
     // A manager whose Init never made a device has nothing to make surfaces with.
     if (!manager->directDraw) throw new direct_exception(platform::DDERR_INVALIDOBJECT);
 
-    HRESULT result = manager->directDraw->CreateSurface(buffer->width, buffer->height, imageSurface);
+    HRESULT result =
+        manager->directDraw->CreateSurface(buffer->width, buffer->height, imageSurface);
     if (Failed(result)) throw new direct_exception(result);
     platform::LockedSurface locked;
     result = imageSurface->Lock(locked);

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "display/draw_manager.h"
 
 #include <SDL2/SDL_image.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 
-#include "display/draw_manager.h"
 #include "platform/api/window.h"
 #include "shell/exceptions.h"
 #include "support/display_setup.h"

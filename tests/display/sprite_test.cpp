@@ -1,3 +1,5 @@
+#include "display/sprite.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,7 +7,6 @@
 #include <string>
 
 #include "display/draw_manager.h"
-#include "display/sprite.h"
 #include "shell/exceptions.h"
 #include "support/display_setup.h"
 #include "support/headless_platform.h"

@@ -1,3 +1,5 @@
+#include "display/text_overlay.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,7 +7,6 @@
 
 #include "config/settings.h"
 #include "display/draw_manager.h"
-#include "display/text_overlay.h"
 #include "shell/app_window.h"
 #include "support/display_setup.h"
 #include "support/headless_platform.h"

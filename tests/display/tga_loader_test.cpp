@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <vector>
-
-#include <unistd.h>
 
 #include "display/draw_manager.h"
 #include "display/image_loader.h"

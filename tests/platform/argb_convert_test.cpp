@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
+#include "platform/core/argb_convert.h"
 
 #include <SDL2/SDL_image.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <vector>
 
 #include "platform/api/display.h"
-#include "platform/core/argb_convert.h"
 #include "platform/core/memory_surface.h"
 #include "platform/core/screen_format.h"
 #include "platform/core/screenshot.h"

@@ -1,10 +1,11 @@
 // The shared pixel loops, on plain memory surfaces: no platform, no display.
+#include "platform/core/blitter.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
-#include "platform/core/blitter.h"
 #include "platform/core/memory_surface.h"
 #include "platform/core/screen_format.h"
 
@@ -103,7 +104,8 @@ TEST(Blitter, TheFastCopyMatchesPixelByPixelSelectionAtEveryWidth) {
                 if (source->Row(y)[x] != 0) expected[y * (width + 3) + x + 2] = source->Row(y)[x];
             }
         }
-        ASSERT_EQ(platform::BlitKeyed(*target, {2, 0, width + 2, 3}, *source, {0, 0, width, 3}, 0), 0);
+        ASSERT_EQ(platform::BlitKeyed(*target, {2, 0, width + 2, 3}, *source, {0, 0, width, 3}, 0),
+                  0);
         ASSERT_EQ(Pixels(*target), expected) << "width " << width;
     }
 }

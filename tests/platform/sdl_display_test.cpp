@@ -1,10 +1,9 @@
 // The display through the SDL backend in a real window (the test script
 // starts Xvfb): what the game shows is what the window shows.
-#include <gtest/gtest.h>
-
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 #include <SDL2/SDL_syswm.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -35,8 +34,8 @@ std::vector<std::uint32_t> CaptureWindow(SDL_Window* window) {
     if (!SDL_GetWindowWMInfo(window, &info)) return {};
     auto path = std::filesystem::temp_directory_path() /
                 ("farhaven_window_" + std::to_string(::getpid()) + ".png");
-    std::string command = "import -window " + std::to_string(info.info.x11.window) + " png:" +
-                          path.string() + " 2>/dev/null";
+    std::string command = "import -window " + std::to_string(info.info.x11.window) +
+                          " png:" + path.string() + " 2>/dev/null";
     if (std::system(command.c_str()) != 0) return {};
     SDL_Surface* loaded = IMG_Load(path.string().c_str());
     std::filesystem::remove(path);
@@ -66,8 +65,8 @@ void DrawGradient(platform::Surface& surface) {
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             SetPixel(surface, x, y,
-                     static_cast<std::uint16_t>(PackColor(x * 255 / (kWidth - 1),
-                                                          y * 255 / (kHeight - 1), 128)));
+                     static_cast<std::uint16_t>(
+                         PackColor(x * 255 / (kWidth - 1), y * 255 / (kHeight - 1), 128)));
         }
     }
 }

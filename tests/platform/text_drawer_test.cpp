@@ -1,7 +1,8 @@
 // Text drawn from the glyph cache, on memory surfaces.
-#include <gtest/gtest.h>
+#include "platform/core/text_drawer.h"
 
 #include <SDL2/SDL_ttf.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -10,7 +11,6 @@
 #include "platform/core/glyph_cache.h"
 #include "platform/core/memory_surface.h"
 #include "platform/core/screen_format.h"
-#include "platform/core/text_drawer.h"
 #include "support/headless_platform.h"
 
 namespace {
@@ -22,7 +22,8 @@ const std::string kSample = "SCORE = 001230 Wj_|{}@ \xD8";  // Ø reaches left o
 
 class TextDrawerTest : public ::testing::Test {
 protected:
-    TextDrawerTest() : font(platform::DefaultFontPath(), platform::kDefaultFontPointSize), glyphs(font) {}
+    TextDrawerTest()
+        : font(platform::DefaultFontPath(), platform::kDefaultFontPointSize), glyphs(font) {}
 
     std::unique_ptr<MemorySurface> Draw(std::uint16_t width, std::uint16_t height, std::int32_t x,
                                         std::int32_t y, const std::string& text) {
@@ -36,14 +37,16 @@ protected:
 };
 
 TEST_F(TextDrawerTest, GlyphsComeOutAsTheFontRendersTheWholeTextSolid) {
-    SDL_Surface* reference = TTF_RenderText_Solid(font.handle(), kSample.c_str(), {255, 255, 255, 255});
+    SDL_Surface* reference =
+        TTF_RenderText_Solid(font.handle(), kSample.c_str(), {255, 255, 255, 255});
     ASSERT_NE(reference, nullptr);
-    auto surface = Draw(static_cast<std::uint16_t>(reference->w), static_cast<std::uint16_t>(reference->h),
-                        0, 0, kSample);
+    auto surface = Draw(static_cast<std::uint16_t>(reference->w),
+                        static_cast<std::uint16_t>(reference->h), 0, 0, kSample);
     SDL_LockSurface(reference);
     int differences = 0;
     for (int y = 0; y < reference->h; ++y) {
-        const auto* row = static_cast<const std::uint8_t*>(reference->pixels) + y * reference->pitch;
+        const auto* row =
+            static_cast<const std::uint8_t*>(reference->pixels) + y * reference->pitch;
         for (int x = 0; x < reference->w; ++x) {
             differences += (row[x] != 0) != (surface->Row(y)[x] == kInk);
         }
@@ -70,7 +73,8 @@ TEST_F(TextDrawerTest, TextRunningOffAnyEdgeIsClippedLikeTheMiddleOfALargerPictu
         }
     }
     // Far off, or at the ends of the coordinate range: nothing, and no stray write.
-    for (Case far : {Case{INT32_MIN, 0}, Case{INT32_MAX - 3, 0}, Case{0, INT32_MIN}, Case{65236, 0}}) {
+    for (Case far :
+         {Case{INT32_MIN, 0}, Case{INT32_MAX - 3, 0}, Case{0, INT32_MIN}, Case{65236, 0}}) {
         auto surface = Draw(8, 8, far.x, far.y, kSample);
         for (int y = 0; y < 8; ++y) {
             for (int x = 0; x < 8; ++x) ASSERT_EQ(surface->Row(y)[x], 0);

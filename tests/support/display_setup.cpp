@@ -13,9 +13,13 @@ ScopedDisplay::ScopedDisplay(std::uint16_t width, std::uint16_t height) {
                         16);
 }
 
-ScopedDisplay::~ScopedDisplay() { theDrawManager.Teardown(); }
+ScopedDisplay::~ScopedDisplay() {
+    theDrawManager.Teardown();
+}
 
-DrawManagerReset::~DrawManagerReset() { theDrawManager.Teardown(); }
+DrawManagerReset::~DrawManagerReset() {
+    theDrawManager.Teardown();
+}
 
 std::unique_ptr<ImageBuffer> MakeImage(std::uint16_t width, std::uint16_t height,
                                        const std::vector<std::uint16_t>& pixels) {
@@ -35,7 +39,9 @@ std::unique_ptr<ImageBuffer> MakeFilledImage(std::uint16_t width, std::uint16_t 
 
 namespace {
 std::uint16_t* PixelAddress(const platform::LockedSurface& locked, int x, int y) {
-    return reinterpret_cast<std::uint16_t*>(locked.bits + static_cast<std::ptrdiff_t>(y) * locked.pitch) + x;
+    return reinterpret_cast<std::uint16_t*>(locked.bits +
+                                            static_cast<std::ptrdiff_t>(y) * locked.pitch) +
+           x;
 }
 }  // namespace
 

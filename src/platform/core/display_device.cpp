@@ -13,10 +13,11 @@ HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) {
     return S_OK;
 }
 
-HRESULT MemoryDisplayDevice::Initialize() { return InjectedFailure("ddraw.init"); }
+HRESULT MemoryDisplayDevice::Initialize() {
+    return InjectedFailure("ddraw.init");
+}
 
-HRESULT MemoryDisplayDevice::SetCooperativeLevel(WindowHandle /*window*/,
-                                                 std::uint32_t /*flags*/) {
+HRESULT MemoryDisplayDevice::SetCooperativeLevel(WindowHandle /*window*/, std::uint32_t /*flags*/) {
     // There is one window and the screen is ours alone; only a requested
     // failure is left to report.
     return InjectedFailure("ddraw.cooperative");
@@ -43,8 +44,8 @@ HRESULT MemoryDisplayDevice::CreatePrimarySurface(std::uint32_t backBufferCount,
     if (Failed(injected)) return injected;
     if (modeWidth_ == 0) return DDERR_INVALIDMODE;  // no mode set: nothing to show on
     if (backBufferCount == 0) return DDERR_INVALIDCAPS;
-    auto chain = PrimarySurface::Create(modeWidth_, modeHeight_,
-                                        Current().backend().ScreenFormat(), backBufferCount);
+    auto chain = PrimarySurface::Create(modeWidth_, modeHeight_, Current().backend().ScreenFormat(),
+                                        backBufferCount);
     if (!chain) return DDERR_OUTOFVIDEOMEMORY;
     primary = std::move(chain);
     return S_OK;
@@ -67,6 +68,8 @@ HRESULT MemoryDisplayDevice::RestoreDisplayMode() {
 }
 
 // The desktop is already in front once the mode is restored.
-HRESULT MemoryDisplayDevice::FlipToGDISurface() { return S_OK; }
+HRESULT MemoryDisplayDevice::FlipToGDISurface() {
+    return S_OK;
+}
 
 }  // namespace platform

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-
 namespace platform {
 namespace {
 struct FreeSurface {
@@ -23,8 +22,8 @@ Glyph GlyphCache::Render(std::uint8_t character) const {
     Glyph glyph;
     int minX = 0;
     int advance = 0;
-    if (TTF_GlyphMetrics32(font_.handle(), character, &minX, nullptr, nullptr, nullptr,
-                           &advance) == 0) {
+    if (TTF_GlyphMetrics32(font_.handle(), character, &minX, nullptr, nullptr, nullptr, &advance) ==
+        0) {
         glyph.advance = advance;
     }
     // Solid rendering: one ink colour, no anti-aliasing, so the text keeps

@@ -27,8 +27,8 @@ std::unique_ptr<MemorySurface> MemorySurface::Create(std::uint16_t width, std::u
         new MemorySurface(width, height, format, std::move(pixels)));
 }
 
-MemorySurface::MemorySurface(std::uint16_t width, std::uint16_t height,
-                             const PixelFormat& format, PixelMemory pixels)
+MemorySurface::MemorySurface(std::uint16_t width, std::uint16_t height, const PixelFormat& format,
+                             PixelMemory pixels)
     : width_(width),
       height_(height),
       pitch_(PitchFor(width)),
@@ -75,7 +75,9 @@ HRESULT MemorySurface::GetAttachedBackBuffer(Surface*& /*backBuffer*/) {
     return DDERR_INVALIDOBJECT;
 }
 
-HRESULT MemorySurface::Flip(Surface& /*target*/) { return DDERR_INVALIDOBJECT; }
+HRESULT MemorySurface::Flip(Surface& /*target*/) {
+    return DDERR_INVALIDOBJECT;
+}
 
 HRESULT MemorySurface::GetDC(std::unique_ptr<DeviceContext>& context) {
     context = std::make_unique<SurfaceContext>(*this, Current().glyphs());
