@@ -2,7 +2,6 @@
 // starts Xvfb): what the game shows is what the window shows.
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
-#include <SDL2/SDL_syswm.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,20 +21,21 @@ namespace {
 constexpr int kWidth = 320;
 constexpr int kHeight = 240;
 
-// The window's picture as 0xRRGGBB, read from the X server with
-// ImageMagick's import; empty when it cannot be read.
+// The window's picture as 0xRRGGBB, cut from the X server's screen read
+// with ImageMagick's import; empty when it cannot be read.
 std::vector<std::uint32_t> CaptureWindow(SDL_Window* window) {
     for (int i = 0; i < 20; ++i) {  // let the server catch up with the last present
         SDL_PumpEvents();
         SDL_Delay(10);
     }
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info)) return {};
+    int left = 0;
+    int top = 0;
+    SDL_GetWindowPosition(window, &left, &top);
     auto path = std::filesystem::temp_directory_path() /
                 ("farhaven_window_" + std::to_string(::getpid()) + ".png");
-    std::string command = "import -window " + std::to_string(info.info.x11.window) +
-                          " png:" + path.string() + " 2>/dev/null";
+    std::string command = "import -window root -crop " + std::to_string(kWidth) + "x" +
+                          std::to_string(kHeight) + "+" + std::to_string(left) + "+" +
+                          std::to_string(top) + " png:" + path.string() + " 2>/dev/null";
     if (std::system(command.c_str()) != 0) return {};
     SDL_Surface* loaded = IMG_Load(path.string().c_str());
     std::filesystem::remove(path);
