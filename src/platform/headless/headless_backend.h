@@ -30,7 +30,13 @@ public:
 
     HRESULT InjectedFailure(std::string_view step) override { return failures_.Call(step); }
 
-    HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) override;
+    PixelFormat ScreenFormat() const override;
+    HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) override;
+    void RestoreDisplayMode() override { modeRestored_ = true; }
+    // No screen to wait for: the virtual clock moves to the next refresh.
+    void Present(const MemorySurface& front) override;
+    void TextDrawn(const TextOutput& output) override;
+
     HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
     HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) override;
 
@@ -43,6 +49,20 @@ public:
     const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
     // Every play and the last buffer description, of every sound device made.
     const SoundRecord& sound() const { return *sound_; }
+    std::uint16_t modeWidth() const { return modeWidth_; }
+    std::uint16_t modeHeight() const { return modeHeight_; }
+    bool modeRestored() const { return modeRestored_; }
+    std::uint32_t presents() const { return presents_; }
+    // Text outputs are kept only when asked for (a long run would pile them up).
+    struct TextRecord {
+        const Surface* surface = nullptr;
+        std::int32_t x = 0;
+        std::int32_t y = 0;
+        std::string text;
+        COLORREF color = 0;
+    };
+    void RecordTexts(bool record) { recordTexts_ = record; }
+    const std::vector<TextRecord>& texts() const { return texts_; }
 
 private:
     VirtualClock clock_;
@@ -53,6 +73,13 @@ private:
     std::vector<std::string> messageBoxes_;
     // Shared with the devices, so that it outlives them and they it.
     std::shared_ptr<SoundRecord> sound_ = std::make_shared<SoundRecord>();
+    bool rgb555_ = false;
+    std::uint16_t modeWidth_ = 0;
+    std::uint16_t modeHeight_ = 0;
+    bool modeRestored_ = false;
+    std::uint32_t presents_ = 0;
+    bool recordTexts_ = false;
+    std::vector<TextRecord> texts_;
 };
 
 }  // namespace platform
