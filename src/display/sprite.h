@@ -44,9 +44,13 @@ public:
     std::unique_ptr<platform::Surface> imageSurface;
     std::vector<FrameRect> frames;
     DrawManager* manager = nullptr;
+    // The animation clock counts the time from one visible draw to the next
+    // (see Draw): drawStartTime is the clock reading of the last visible
+    // draw, meaningful once clockStarted is set by the first one.
     std::uint32_t drawStartTime = 0;
     std::uint32_t animElapsed = 0;
     std::uint16_t frameDelay = 0;
     bool animate = false;
     bool visible = true;
+    bool clockStarted = false;
 };

@@ -55,7 +55,7 @@ TEST_F(KeyActionTest, OnlyTheFirstKeyHeldActsEvenWhenItsMoveIsRefused) {
     player->y = 10;
     Hold({sc::Left, sc::Up});
     EXPECT_EQ(Poll(2), "[UPARROW] pressed\n[UPARROW] pressed\n");
-    EXPECT_EQ(std::pair(player->x, player->y), std::pair<std::uint16_t, std::uint16_t>(1, 10));
+    EXPECT_EQ(Place(player->x, player->y), Place(1, 10));
     Hold({sc::Space, sc::Escape});
     EXPECT_EQ(Lines(Poll()).front(), "[ESC] pressed");
     EXPECT_TRUE(playerShotList.empty());

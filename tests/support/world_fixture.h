@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/image_loader.h"
@@ -29,6 +30,9 @@ constexpr std::uint16_t kEnemyShot[2] = {0x738E, 0x7BCF};
 constexpr std::uint16_t kShield = 0x8410;
 constexpr std::uint16_t kBoom[4] = {0x8C51, 0x9492, 0x9CD3, 0xA514};
 }  // namespace test_colors
+
+// A position on the screen, as sprites hold it.
+using Place = std::pair<std::uint16_t, std::uint16_t>;
 
 struct ImageBox {
     std::uint16_t x, y, width, height;

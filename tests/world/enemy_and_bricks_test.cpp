@@ -110,8 +110,7 @@ TEST_F(EnemyTest, ABrickInTheShipHurtsItTwiceAFrameAndBreaksAfterFiveContacts) {
     EXPECT_EQ(player->GetHealth(), 80);
     EXPECT_EQ(brickList.front()->curFrame, 2);
     ASSERT_EQ(boomList.size(), 2u);
-    EXPECT_EQ(std::pair(boomList.back()->x, boomList.back()->y),
-              std::pair<std::uint16_t, std::uint16_t>(65, 60));
+    EXPECT_EQ(Place(boomList.back()->x, boomList.back()->y), Place(65, 60));
     RunFrames(2);
     EXPECT_EQ(player->GetHealth(), 50);
     EXPECT_EQ(brickList.size(), 11u);

@@ -71,7 +71,9 @@ TEST_F(PlayerShotTest, ABrickShowsFourHitsAndBreaksOnTheFifthEvenPastTheEdge) {
         UpdatePlayerShots();
         scores.push_back(player->score);
         RenderFrame();
-        if (hit < 5) EXPECT_EQ(ScreenPixel(120, 87), tc::kBrick[hit]);
+        if (hit < 5) {
+            EXPECT_EQ(ScreenPixel(120, 87), tc::kBrick[hit]);
+        }
     }
     EXPECT_EQ(scores, (std::vector<int>{5, 10, 15, 20, 45}));
     EXPECT_EQ(brickList.size(), 11u);
@@ -103,7 +105,9 @@ TEST_F(PlayerShotTest, TheKillingHitScoresAHundredMoreAndLaterShotsPassThrough) 
         AddPlayerShotAt(50, 50);
         UpdatePlayerShots();
         health.push_back(enemy->GetHealth());
-        if (hit == 3) EXPECT_EQ(boomList.size(), 5u);  // the hit and the four of the death
+        if (hit == 3) {
+            EXPECT_EQ(boomList.size(), 5u);  // the hit and the four of the death
+        }
     }
     EXPECT_EQ(health, (std::vector<int>{70, 40, 10, 0, 0}));
     EXPECT_EQ(player->score, 4 * 10 + 100);

@@ -127,7 +127,8 @@ TEST_F(RenderTest, DrawingMovesWhatIsVisibleOnly) {
     EXPECT_EQ(leaving.y, 65531);  // moved even though the update will cull it
     EXPECT_EQ(falling.y, 206);
     EXPECT_EQ(spent.y, 200);
-    EXPECT_EQ(std::pair(hidden.x, hidden.velX), std::pair<std::uint16_t, std::int16_t>(50, 4));
+    EXPECT_EQ(hidden.x, 50);
+    EXPECT_EQ(hidden.velX, 4);
 }
 
 }  // namespace

@@ -45,7 +45,9 @@ TEST_F(ShieldTest, HoldingSAlternatesTheShieldAndUsesOneEverySecondFrame) {
         std::uint32_t pollTime = backend().clock().Now();
         RunFrames(1);
         up.push_back(shieldOn);
-        if (shieldOn == 1) EXPECT_EQ(shieldStartMs, pollTime);  // its clock restarts
+        if (shieldOn == 1) {
+            EXPECT_EQ(shieldStartMs, pollTime);  // its clock restarts
+        }
     }
     EXPECT_EQ(up, (std::vector<int>{1, 0, 1}));
     EXPECT_EQ(Settings::shieldCount, 1);

@@ -33,8 +33,7 @@ TEST_F(ThreatTest, AShotOrARoamieMeetingTheShipHurtsIt) {
     EXPECT_EQ(player->score, 10);  // the roamie's
     EXPECT_TRUE(enemyShotList.empty());
     EXPECT_TRUE(roamieList.empty());
-    EXPECT_EQ(std::pair(boomList.front()->x, boomList.front()->y),
-              std::pair<std::uint16_t, std::uint16_t>(310, 410));
+    EXPECT_EQ(Place(boomList.front()->x, boomList.front()->y), Place(310, 410));
 }
 
 TEST_F(ThreatTest, TheRaisedShieldAbsorbsWhatReachesItsRectangle) {
@@ -51,8 +50,7 @@ TEST_F(ThreatTest, TheRaisedShieldAbsorbsWhatReachesItsRectangle) {
     EXPECT_EQ(enemyShotList.size(), 1u);
     EXPECT_TRUE(roamieList.empty());
     EXPECT_EQ(CountLines(LogSince(mark), "collision with shield!"), 3);
-    EXPECT_EQ(std::pair(shieldSprite->x, shieldSprite->y),
-              std::pair<std::uint16_t, std::uint16_t>(278, 378));
+    EXPECT_EQ(Place(shieldSprite->x, shieldSprite->y), Place(278, 378));
 }
 
 TEST_F(ThreatTest, HitsOnTheDeadShipRunItsDeathSequenceAgain) {
@@ -94,8 +92,7 @@ TEST_F(ThreatTest, ARoamieSpawnsAtTheLeftEdgeFromTwoDrawsEvenOnAScreenWithoutSiz
     Settings::vres = 0;
     Settings::hres = 0;
     SpawnRoamie();  // no division by zero: both draws made, 0 used
-    EXPECT_EQ(std::pair(roamieList.back()->y, roamieList.back()->turnX),
-              std::pair<std::uint16_t, std::uint16_t>(0, 0));
+    EXPECT_EQ(Place(roamieList.back()->y, roamieList.back()->turnX), Place(0, 0));
     EXPECT_EQ(Rand(), 19169);
 }
 
@@ -105,9 +102,9 @@ TEST_F(ThreatTest, RoamiesTurnOncePastTheirPointAndAt800AtTheLatest) {
     Roamie& late = AddRoamieAt(0, 200, 799);
     RenderFrame();
     UpdateRoamies();
-    EXPECT_EQ(std::pair(early.x, early.y), std::pair<std::uint16_t, std::uint16_t>(8, 300));
+    EXPECT_EQ(Place(early.x, early.y), Place(8, 300));
     RenderFrame();  // 8 > 5: it turns before this move
-    EXPECT_EQ(std::pair(early.x, early.y), std::pair<std::uint16_t, std::uint16_t>(8, 304));
+    EXPECT_EQ(Place(early.x, early.y), Place(8, 304));
     int widest = 0;
     for (int frame = 0; frame < 110; ++frame) {
         UpdateRoamies();

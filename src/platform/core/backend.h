@@ -15,8 +15,18 @@
 #include "platform/api/display.h"
 #include "platform/api/input.h"
 #include "platform/api/sound.h"
+#include "platform/core/memory_surface.h"
 
 namespace platform {
+
+// One text output, as a device context made it.
+struct TextOutput {
+    const Surface* surface = nullptr;  // where it was drawn
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::string_view text;
+    COLORREF color = 0;
+};
 
 // A backend could not be started (no display, a bad key script, ...); the
 // message names what and where, and the program ends with the exit code.
@@ -63,7 +73,22 @@ public:
     // The shared keyboard calls it for every successful reading.
     virtual void ReadKeys(KeyState& keys) = 0;
 
-    virtual HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) = 0;
+    // The display's edge. The shared display device (core/display_device.h)
+    // keeps every surface in memory in the screen's format; the backend
+    // knows that format, sets the mode and shows pictures.
+    virtual PixelFormat ScreenFormat() const = 0;
+    virtual HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) = 0;
+    // Gives the screen back to the desktop, so that a message box can be seen.
+    virtual void RestoreDisplayMode() = 0;
+    // The waiting flip: shows the front surface and returns at the display's
+    // next refresh (the game's frames are paced by it).
+    virtual void Present(const MemorySurface& front) = 0;
+    // Something was drawn straight onto the front surface (the fading
+    // texts): shown soon, without waiting for a refresh.
+    virtual void FrontChanged(const MemorySurface& /*front*/) {}
+    // Every text output, for backends that let tests read them back.
+    virtual void TextDrawn(const TextOutput& /*output*/) {}
+
     virtual HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) = 0;
     virtual HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) = 0;
 };

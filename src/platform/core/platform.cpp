@@ -16,6 +16,11 @@ Font& Platform::font() {
     return *font_;
 }
 
+GlyphCache& Platform::glyphs() {
+    if (!glyphs_) glyphs_ = std::make_unique<GlyphCache>(font());
+    return *glyphs_;
+}
+
 void Platform::setCursorVisible(bool visible) {
     cursorVisible_ = visible;
     backend_->SetCursorVisible(visible);
@@ -39,6 +44,10 @@ Platform& Current() {
 }
 
 bool Installed() { return installed != nullptr; }
+
+HRESULT InjectedFailure(std::string_view step) {
+    return installed != nullptr ? installed->backend().InjectedFailure(step) : S_OK;
+}
 
 ScopedPlatform::ScopedPlatform(std::unique_ptr<Backend> backend, Options options)
     : platform_(std::make_unique<Platform>(std::move(backend), std::move(options))) {

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "platform/core/backend.h"
 #include "platform/core/debug_channel.h"
 #include "platform/core/font.h"
+#include "platform/core/glyph_cache.h"
 #include "platform/core/message_queue.h"
 #include "platform/core/options.h"
 
@@ -26,6 +28,8 @@ public:
     DebugChannel& debug() { return debug_; }
     // The default font, opened on first use; throws FontError when it cannot be.
     Font& font();
+    // The default font's rendered glyphs, kept for the platform's lifetime.
+    GlyphCache& glyphs();
 
     WindowHandle appWindow() const { return appWindow_; }
     void setAppWindow(WindowHandle window) { appWindow_ = window; }
@@ -52,6 +56,7 @@ private:
     WindowTable windows_;
     DebugChannel debug_;
     std::unique_ptr<Font> font_;
+    std::unique_ptr<GlyphCache> glyphs_;  // refers to font_
     WindowHandle appWindow_ = 0;
     bool cursorVisible_ = true;
     std::uint32_t frame_ = 0;
@@ -63,6 +68,10 @@ private:
 // and aborts with a message.
 Platform& Current();
 bool Installed();
+
+// The failure that was asked for at a named platform step ("ddraw.lock", ...),
+// or S_OK; always S_OK when no platform is installed.
+HRESULT InjectedFailure(std::string_view step);
 
 // Installs a platform for its lifetime (the program's main, or one test).
 class ScopedPlatform {

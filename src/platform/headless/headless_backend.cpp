@@ -4,6 +4,7 @@
 
 #include "platform/core/keyboard.h"
 #include "platform/core/platform.h"
+#include "platform/core/screen_format.h"
 
 namespace platform {
 namespace {
@@ -26,7 +27,7 @@ Message ScriptMessage(WindowHandle window, const ScriptEvent& event) {
 
 }  // namespace
 
-HeadlessBackend::HeadlessBackend(const Options& options) {
+HeadlessBackend::HeadlessBackend(const Options& options) : rgb555_(options.rgb555) {
     for (const FailureRequest& request : options.failures) failures_.Add(request);
     if (!options.keysFile.empty()) keyScript_ = KeyScript::Load(options.keysFile);
 }
@@ -66,8 +67,23 @@ void HeadlessBackend::ShowMessageBox(const std::string& text, const std::string&
     messageBoxes_.push_back(text);
 }
 
-HRESULT HeadlessBackend::CreateDisplayDevice(std::unique_ptr<DisplayDevice>& /*device*/) {
-    return E_NOTIMPL;
+PixelFormat HeadlessBackend::ScreenFormat() const { return rgb555_ ? kFormat555 : kFormat565; }
+
+HRESULT HeadlessBackend::SetDisplayMode(std::uint16_t width, std::uint16_t height) {
+    modeWidth_ = width;
+    modeHeight_ = height;
+    modeRestored_ = false;
+    return S_OK;
+}
+
+void HeadlessBackend::Present(const MemorySurface& /*front*/) {
+    ++presents_;
+    clock_.AdvanceToNextRefresh();
+}
+
+void HeadlessBackend::TextDrawn(const TextOutput& output) {
+    if (!recordTexts_) return;
+    texts_.push_back({output.surface, output.x, output.y, std::string(output.text), output.color});
 }
 
 HRESULT HeadlessBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {

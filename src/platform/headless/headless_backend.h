@@ -36,7 +36,13 @@ public:
     // The script's keys of the frame being read, and the keys a test holds.
     void ReadKeys(KeyState& keys) override;
 
-    HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) override;
+    PixelFormat ScreenFormat() const override;
+    HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) override;
+    void RestoreDisplayMode() override { modeRestored_ = true; }
+    // No screen to wait for: the virtual clock moves to the next refresh.
+    void Present(const MemorySurface& front) override;
+    void TextDrawn(const TextOutput& output) override;
+
     HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
     HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) override;
 
@@ -53,6 +59,20 @@ public:
     void ReleaseAllKeys() { heldKeys_.fill(0); }
     // Every play and the last buffer description, of every sound device made.
     const SoundRecord& sound() const { return *sound_; }
+    std::uint16_t modeWidth() const { return modeWidth_; }
+    std::uint16_t modeHeight() const { return modeHeight_; }
+    bool modeRestored() const { return modeRestored_; }
+    std::uint32_t presents() const { return presents_; }
+    // Text outputs are kept only when asked for (a long run would pile them up).
+    struct TextRecord {
+        const Surface* surface = nullptr;
+        std::int32_t x = 0;
+        std::int32_t y = 0;
+        std::string text;
+        COLORREF color = 0;
+    };
+    void RecordTexts(bool record) { recordTexts_ = record; }
+    const std::vector<TextRecord>& texts() const { return texts_; }
 
 private:
     VirtualClock clock_;
@@ -65,6 +85,13 @@ private:
     KeyState heldKeys_{};
     // Shared with the devices, so that it outlives them and they it.
     std::shared_ptr<SoundRecord> sound_ = std::make_shared<SoundRecord>();
+    bool rgb555_ = false;
+    std::uint16_t modeWidth_ = 0;
+    std::uint16_t modeHeight_ = 0;
+    bool modeRestored_ = false;
+    std::uint32_t presents_ = 0;
+    bool recordTexts_ = false;
+    std::vector<TextRecord> texts_;
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/api/system.h"
 #include "platform/core/keyboard.h"
 #include "platform/core/platform.h"
+#include "platform/core/screen_format.h"
 #include "platform/sdl/sdl_keyboard.h"
 #include "platform/sdl/sdl_sound.h"
 
@@ -47,10 +48,12 @@ bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width,
     SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
     SDL_RenderClear(renderer_.get());
     SDL_RenderPresent(renderer_.get());
+    screen_ = std::make_unique<SdlScreen>(window_.get(), renderer_.get(), !options_.window);
     return true;
 }
 
 void SdlBackend::CloseWindow() {
+    screen_.reset();
     renderer_.reset();
     window_.reset();
 }
@@ -101,8 +104,37 @@ void SdlBackend::ShowMessageBox(const std::string& text, const std::string& capt
     }
 }
 
-HRESULT SdlBackend::CreateDisplayDevice(std::unique_ptr<DisplayDevice>& /*device*/) {
-    return E_NOTIMPL;
+void SdlBackend::Sleep(std::uint32_t milliseconds) {
+    Uint64 start = SDL_GetTicks64();
+    if (screen_) screen_->PresentPending();
+    Uint64 spent = SDL_GetTicks64() - start;
+    if (spent < milliseconds) SDL_Delay(static_cast<Uint32>(milliseconds - spent));
+}
+
+void SdlBackend::IdleWait() {
+    if (screen_) screen_->PresentPending();
+    SDL_WaitEventTimeout(nullptr, 1);
+}
+
+// A real screen here is always 5-6-5; 5-5-5 is a headless option, for
+// testing the game on the other layout.
+PixelFormat SdlBackend::ScreenFormat() const { return kFormat565; }
+
+HRESULT SdlBackend::SetDisplayMode(std::uint16_t width, std::uint16_t height) {
+    if (!screen_) return E_FAIL;  // the window comes first
+    return screen_->SetMode(width, height);
+}
+
+void SdlBackend::RestoreDisplayMode() {
+    if (screen_) screen_->Restore();
+}
+
+void SdlBackend::Present(const MemorySurface& front) {
+    if (screen_) screen_->Flip(front);
+}
+
+void SdlBackend::FrontChanged(const MemorySurface& front) {
+    if (screen_) screen_->FrontChanged(front);
 }
 
 // A machine without audio output still runs the game, in silence.

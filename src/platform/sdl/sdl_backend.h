@@ -2,11 +2,13 @@
 // for a window), the system's events, the real clock.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/core/backend.h"
 #include "platform/core/options.h"
 #include "platform/sdl/sdl_handles.h"
+#include "platform/sdl/sdl_screen.h"
 
 namespace platform {
 
@@ -16,17 +18,24 @@ public:
     explicit SdlBackend(const Options& options);
 
     std::uint32_t Now() override { return SDL_GetTicks(); }
-    void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+    // A sleeping or idling game is a chance to show what it drew straight
+    // onto the screen.
+    void Sleep(std::uint32_t milliseconds) override;
 
     bool OpenWindow(const std::string& title, std::uint16_t width, std::uint16_t height) override;
     void CloseWindow() override;
     void PumpEvents() override;
-    void IdleWait() override { SDL_WaitEventTimeout(nullptr, 1); }
+    void IdleWait() override;
     void SetCursorVisible(bool visible) override;
     void ShowMessageBox(const std::string& text, const std::string& caption) override;
     void ReadKeys(KeyState& keys) override;
 
-    HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device) override;
+    PixelFormat ScreenFormat() const override;
+    HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) override;
+    void RestoreDisplayMode() override;
+    void Present(const MemorySurface& front) override;
+    void FrontChanged(const MemorySurface& front) override;
+
     HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
     HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) override;
 
@@ -41,6 +50,7 @@ private:
     SdlSubsystems subsystems_;
     SdlWindowPtr window_;
     SdlRendererPtr renderer_;
+    std::unique_ptr<SdlScreen> screen_;  // uses renderer_, so goes before it
     // Losing focus only counts once the window has had it: a window that
     // never came to the front has not been deactivated.
     bool hadFocus_ = false;

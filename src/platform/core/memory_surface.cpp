@@ -1,0 +1,89 @@
+#include "platform/core/memory_surface.h"
+
+#include "platform/core/blitter.h"
+#include "platform/core/platform.h"
+#include "platform/core/surface_context.h"
+
+namespace platform {
+
+std::int32_t MemorySurface::PitchFor(std::uint16_t width) {
+    return (std::int32_t{width} * 2 + 32) & ~31;
+}
+
+PixelMemory MemorySurface::Allocate(std::uint16_t width, std::uint16_t height) {
+    if (width == 0 || height == 0 || width > kMaxSurfaceSide || height > kMaxSurfaceSide) {
+        return nullptr;
+    }
+    // calloc: large surfaces get fresh zero pages without touching them.
+    std::size_t pixels = static_cast<std::size_t>(PitchFor(width) / 2) * height;
+    return PixelMemory(static_cast<std::uint16_t*>(std::calloc(pixels, sizeof(std::uint16_t))));
+}
+
+std::unique_ptr<MemorySurface> MemorySurface::Create(std::uint16_t width, std::uint16_t height,
+                                                     const PixelFormat& format) {
+    PixelMemory pixels = Allocate(width, height);
+    if (!pixels) return nullptr;
+    return std::unique_ptr<MemorySurface>(
+        new MemorySurface(width, height, format, std::move(pixels)));
+}
+
+MemorySurface::MemorySurface(std::uint16_t width, std::uint16_t height, const PixelFormat& format,
+                             PixelMemory pixels)
+    : width_(width),
+      height_(height),
+      pitch_(PitchFor(width)),
+      format_(format),
+      pixels_(std::move(pixels)) {}
+
+HRESULT MemorySurface::GetPixelFormat(PixelFormat& format) const {
+    HRESULT injected = InjectedFailure("ddraw.pixelformat");
+    if (Failed(injected)) return injected;
+    format = format_;
+    return S_OK;
+}
+
+HRESULT MemorySurface::Lock(LockedSurface& locked) {
+    HRESULT injected = InjectedFailure("ddraw.lock");
+    if (Failed(injected)) return injected;
+    locked.bits = reinterpret_cast<std::uint8_t*>(pixels_.get());
+    locked.pitch = pitch_;
+    return S_OK;
+}
+
+HRESULT MemorySurface::Unlock() {
+    Drawn();
+    return S_OK;
+}
+
+HRESULT MemorySurface::ColorFill(std::uint32_t color) {
+    FillSurface(*this, static_cast<std::uint16_t>(color));
+    Drawn();
+    return S_OK;
+}
+
+HRESULT MemorySurface::BltColorKeyed(const Rect& destination, Surface& source,
+                                     const Rect& sourceRect, std::uint32_t colorKey) {
+    auto* from = dynamic_cast<MemorySurface*>(&source);
+    if (from == nullptr) return E_INVALIDARG;
+    HRESULT result =
+        BlitKeyed(*this, destination, *from, sourceRect, static_cast<std::uint16_t>(colorKey));
+    if (!Failed(result)) Drawn();
+    return result;
+}
+
+HRESULT MemorySurface::GetAttachedBackBuffer(Surface*& /*backBuffer*/) {
+    return DDERR_INVALIDOBJECT;
+}
+
+HRESULT MemorySurface::Flip(Surface& /*target*/) {
+    return DDERR_INVALIDOBJECT;
+}
+
+HRESULT MemorySurface::GetDC(std::unique_ptr<DeviceContext>& context) {
+    context = std::make_unique<SurfaceContext>(*this, Current().glyphs());
+    return S_OK;
+}
+
+void MemorySurface::ReleaseDC(std::unique_ptr<DeviceContext> /*context*/) {}
+
+}  // namespace platform

@@ -1,0 +1,101 @@
+#include "platform/sdl/sdl_screen.h"
+
+#include "platform/core/argb_convert.h"
+
+namespace platform {
+namespace {
+
+bool RendererHasVsync(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    return SDL_GetRendererInfo(renderer, &info) == 0 &&
+           (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+}
+
+int RefreshRate(SDL_Window* window) {
+    SDL_DisplayMode mode{};
+    return SDL_GetWindowDisplayMode(window, &mode) == 0 ? mode.refresh_rate : 0;
+}
+
+}  // namespace
+
+SdlScreen::SdlScreen(SDL_Window* window, SDL_Renderer* renderer, bool fullScreen)
+    : window_(window),
+      renderer_(renderer),
+      fullScreen_(fullScreen),
+      hasVsync_(RendererHasVsync(renderer)),
+      pacer_(hasVsync_, RefreshRate(window)),
+      vsyncOn_(hasVsync_) {}
+
+HRESULT SdlScreen::SetMode(std::uint16_t width, std::uint16_t height) {
+    if (fullScreen_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
+        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    if (!texture_ || width != width_ || height != height_) {
+        texture_.reset(SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                         SDL_TEXTUREACCESS_STREAMING, width, height));
+        if (!texture_) return DDERR_OUTOFVIDEOMEMORY;
+        width_ = width;
+        height_ = height;
+    }
+    SDL_RenderSetLogicalSize(renderer_, width, height);
+    // Whole multiples keep their sharp pixels; any other scale is smoothed.
+    int outputWidth = 0;
+    int outputHeight = 0;
+    SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
+    bool whole = outputWidth % width == 0 && outputHeight % height == 0;
+    SDL_SetTextureScaleMode(texture_.get(), whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    return S_OK;
+}
+
+void SdlScreen::Restore() {
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        SDL_SetWindowFullscreen(window_, 0);
+    }
+}
+
+void SdlScreen::Flip(const MemorySurface& front) {
+    Upload(front);
+    pacer_.BeforePresent();
+    Present(hasVsync_);
+    pacer_.AfterPresent();
+}
+
+void SdlScreen::FrontChanged(const MemorySurface& front) {
+    Upload(front);
+    pending_ = true;
+    PresentPending();
+}
+
+void SdlScreen::PresentPending() {
+    if (pending_ && PresentDue()) Present(false);
+}
+
+bool SdlScreen::PresentDue() const {
+    return FramePacer::Clock::now() - lastPresent_ >= FramePacer::kTick;
+}
+
+void SdlScreen::Upload(const MemorySurface& front) {
+    if (!texture_ || front.Width() != width_ || front.Height() != height_) return;
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) != 0) return;
+    ConvertToArgb(front, static_cast<std::uint32_t*>(pixels), pitch);
+    SDL_UnlockTexture(texture_.get());
+}
+
+// Flips wait for the refresh; pictures of drawing on the screen itself (the
+// fades draw 255 times, 10 ms apart) must not, or a fade would take half as
+// long again.
+void SdlScreen::Present(bool vsync) {
+    if (vsync != vsyncOn_) {
+        SDL_RenderSetVSync(renderer_, vsync ? 1 : 0);
+        vsyncOn_ = vsync;
+    }
+    SDL_RenderClear(renderer_);
+    if (texture_) SDL_RenderCopy(renderer_, texture_.get(), nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+    lastPresent_ = FramePacer::Clock::now();
+    pending_ = false;
+}
+
+}  // namespace platform
