@@ -109,6 +109,7 @@ TEST(SdlDisplay, TheWindowShowsFlippedFramesAndTextDrawnStraightOnTheScreen) {
     auto expected = Expected(primary);
     EXPECT_GT(std::count(expected.begin(), expected.end(), 0xFFFFFFu), 40);
     EXPECT_EQ(shown, expected);
+    KeepGraphicsDriversLoaded();
 }
 
 }  // namespace
