@@ -1,11 +1,16 @@
 #include "shell/frame_loop.h"
 
 #include "config/settings.h"
-#include "platform/core/platform.h"
+#include "input/input_manager.h"
 #include "platform/api/system.h"
 #include "platform/api/window.h"
 #include "shell/app_window.h"
 #include "shell/game_random.h"
+#include "world/enemy_and_bricks.h"
+#include "world/enemy_shots.h"
+#include "world/player_shots.h"
+#include "world/render_frame.h"
+#include "world/roamies.h"
 #include "world/world_state.h"
 
 std::uint32_t lastFrameEndMs = 0;
@@ -43,11 +48,14 @@ std::uintptr_t RunFrameLoop(void (*frame)()) {
 }
 
 void RunFrame() {
-    // Until the keyboard and the display arrive, the frame itself marks where
-    // a frame begins (its keyboard reading) and ends (its flip).
-    platform::Current().NoteKeyboardRead();
-    platform::Current().NoteFlip();
-    if (RoamieChance(Rand())) {
-        // SpawnRoamie joins with the world.
-    }
+    theInputManager.PollKeyboard();
+    // The picture shows what the previous frame's updates left.
+    RenderFrame();
+    CheckContacts();
+    UpdatePlayerShots();
+    UpdateEnemyShots();
+    UpdateRoamies();
+    CheckContacts();
+    UpdateEnemy(enemy.get());
+    if (RoamieChance(Rand())) SpawnRoamie();
 }

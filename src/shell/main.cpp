@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "display/draw_manager.h"
 #include "platform/core/make_backend.h"
 #include "platform/core/platform.h"
 #include "shell/command_line.h"
@@ -21,7 +22,11 @@ int RunGame(const CommandLine& line, const char* programPath) {
     // The font is needed from the window's creation on; a missing one is
     // reported now, plainly, rather than as a blank screen.
     current.font();
-    return WinMain(programPath);
+    int exitCode = WinMain(programPath);
+    // The display is given up once the game has returned, while the
+    // platform it belongs to is still here.
+    theDrawManager.Teardown();
+    return exitCode;
 }
 
 }  // namespace

@@ -30,15 +30,21 @@ struct SoundBufferDescription {
     WaveFormat format;
 };
 
-// Owned by the device that made it; gone when the device is released.
+// Owned by the device that made it; gone when the device is released. A new
+// buffer holds silence. A copy that has played to its end is freed by the
+// device at the next request made of it: keep no pointer to a copy after
+// starting it.
 class SoundBuffer {
 public:
     virtual ~SoundBuffer() = default;
     // The whole buffer as one writable region.
     virtual HRESULT Lock(std::uint8_t*& region, std::uint32_t& bytes) = 0;
+    // Commits the samples (they are prepared for playing here, once).
     virtual HRESULT Unlock(std::uint8_t* region, std::uint32_t bytes) = 0;
+    // A byte offset where the next play starts.
     virtual HRESULT SetCurrentPosition(std::uint32_t position) = 0;
-    // Plays once from the current position, not looped.
+    // Plays once from the current position, not looped; a buffer that is
+    // playing goes on. Once it has ended it stands at its start again.
     virtual HRESULT Play() = 0;
 };
 
@@ -47,14 +53,18 @@ public:
     virtual ~SoundDevice() = default;
     virtual HRESULT Compact() = 0;
     virtual HRESULT SetCooperativeLevel(WindowHandle window, std::uint32_t level) = 0;
+    // 8- or 16-bit PCM, 1 to 8 channels, 100 to 200,000 samples a second,
+    // at most 64 MiB; otherwise refused (DSERR_BADFORMAT, E_INVALIDARG for an
+    // empty buffer, E_OUTOFMEMORY) and buffer is left as it was.
     virtual HRESULT CreateSoundBuffer(const SoundBufferDescription& description,
                                       SoundBuffer*& buffer) = 0;
     // A copy sharing the source's samples, with its own position (at the
-    // start) and play state.
+    // start) and play state. Refused for a buffer it did not make, leaving
+    // copy as it was.
     virtual HRESULT DuplicateSoundBuffer(SoundBuffer* source, SoundBuffer*& copy) = 0;
 };
 
-// The default output device.
+// The default output device; a silent one where the machine has no output.
 HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device);
 
 }  // namespace platform

@@ -69,6 +69,10 @@ public:
     // at the end of that frame.
     virtual void EndOfFrame(std::uint32_t /*frame*/) {}
 
+    // The keys held down now, as bits 0x80 in a cleared state of scan codes.
+    // The shared keyboard calls it for every successful reading.
+    virtual void ReadKeys(KeyState& keys) = 0;
+
     // The display's edge. The shared display device (core/display_device.h)
     // keeps every surface in memory in the screen's format; the backend
     // knows that format, sets the mode and shows pictures.

@@ -44,6 +44,11 @@ public:
     void NoteKeyboardRead() { ++frame_; }
     void NoteFlip();
 
+    // The keyboard lost the foreground (or a key script says so): every
+    // keyboard device stays unacquired until it is acquired again.
+    void NoteKeyboardLost() { ++keyboardLosses_; }
+    std::uint32_t keyboardLosses() const { return keyboardLosses_; }
+
 private:
     std::unique_ptr<Backend> backend_;
     Options options_;
@@ -56,6 +61,7 @@ private:
     bool cursorVisible_ = true;
     std::uint32_t frame_ = 0;
     std::uint32_t frameEnded_ = 0;
+    std::uint32_t keyboardLosses_ = 0;
 };
 
 // The installed platform. Using the api without one is a programming error

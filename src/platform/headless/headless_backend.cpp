@@ -2,12 +2,54 @@
 
 #include <cstdio>
 
+#include "platform/core/keyboard.h"
+#include "platform/core/platform.h"
 #include "platform/core/screen_format.h"
 
 namespace platform {
+namespace {
+
+Message ScriptMessage(WindowHandle window, const ScriptEvent& event) {
+    switch (event.kind) {
+        case ScriptEvent::Kind::Deactivate:
+            return {window, WM_ACTIVATEAPP, 0, 0};
+        case ScriptEvent::Kind::Activate:
+            return {window, WM_ACTIVATEAPP, 1, 0};
+        case ScriptEvent::Kind::Mouse:
+            return {window, WM_MOUSEMOVE, 0,
+                    static_cast<std::intptr_t>(event.x | (std::uint32_t{event.y} << 16))};
+        case ScriptEvent::Kind::Close:
+        case ScriptEvent::Kind::Unacquire:
+            break;
+    }
+    return {window, WM_CLOSE, 0, 0};
+}
+
+}  // namespace
 
 HeadlessBackend::HeadlessBackend(const Options& options) : rgb555_(options.rgb555) {
     for (const FailureRequest& request : options.failures) failures_.Add(request);
+    if (!options.keysFile.empty()) keyScript_ = KeyScript::Load(options.keysFile);
+}
+
+void HeadlessBackend::EndOfFrame(std::uint32_t frame) {
+    Platform& platform = Current();
+    for (const ScriptEvent& event : keyScript_.EventsAt(frame)) {
+        if (event.kind == ScriptEvent::Kind::Unacquire) {
+            platform.NoteKeyboardLost();
+            continue;
+        }
+        // Going to the back takes the keyboard's foreground with it, as it
+        // does with a real window.
+        if (event.kind == ScriptEvent::Kind::Deactivate) platform.NoteKeyboardLost();
+        if (platform.appWindow() == 0) continue;
+        platform.queue().Post(ScriptMessage(platform.appWindow(), event));
+    }
+}
+
+void HeadlessBackend::ReadKeys(KeyState& keys) {
+    keyScript_.AddKeysDown(Current().frame(), keys);
+    for (std::size_t code = 0; code < keys.size(); ++code) keys[code] |= heldKeys_[code];
 }
 
 bool HeadlessBackend::OpenWindow(const std::string& /*title*/, std::uint16_t width,
@@ -44,12 +86,14 @@ void HeadlessBackend::TextDrawn(const TextOutput& output) {
     texts_.push_back({output.surface, output.x, output.y, std::string(output.text), output.color});
 }
 
-HRESULT HeadlessBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& /*device*/) {
-    return E_NOTIMPL;
+HRESULT HeadlessBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
+    if (HRESULT failure = failures_.Call("dsound.create"); Failed(failure)) return failure;
+    device = std::make_unique<HeadlessSoundDevice>(sound_);
+    return S_OK;
 }
 
-HRESULT HeadlessBackend::CreateInputSystem(std::unique_ptr<InputSystem>& /*input*/) {
-    return E_NOTIMPL;
+HRESULT HeadlessBackend::CreateInputSystem(std::unique_ptr<InputSystem>& input) {
+    return MakeInputSystem(input);
 }
 
 }  // namespace platform

@@ -9,12 +9,15 @@
 #include "platform/core/backend.h"
 #include "platform/core/options.h"
 #include "platform/headless/failure_plan.h"
+#include "platform/headless/headless_sound.h"
+#include "platform/headless/key_script.h"
 #include "platform/headless/virtual_clock.h"
 
 namespace platform {
 
 class HeadlessBackend : public Backend {
 public:
+    // Throws BackendError when the key script cannot be read or has a bad line.
     explicit HeadlessBackend(const Options& options);
 
     std::uint32_t Now() override { return clock_.Now(); }
@@ -28,6 +31,10 @@ public:
     void ShowMessageBox(const std::string& text, const std::string& caption) override;
 
     HRESULT InjectedFailure(std::string_view step) override { return failures_.Call(step); }
+    // Posts the key script's events of the frame, in file order.
+    void EndOfFrame(std::uint32_t frame) override;
+    // The script's keys of the frame being read, and the keys a test holds.
+    void ReadKeys(KeyState& keys) override;
 
     PixelFormat ScreenFormat() const override;
     HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) override;
@@ -46,6 +53,12 @@ public:
     std::uint16_t windowWidth() const { return windowWidth_; }
     std::uint16_t windowHeight() const { return windowHeight_; }
     const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
+    void SetKeyScript(KeyScript script) { keyScript_ = std::move(script); }
+    // Keys held down (or let go) until a test says otherwise, on top of the script's.
+    void HoldKey(std::uint8_t code, bool down = true) { heldKeys_[code] = down ? KEY_DOWN : 0; }
+    void ReleaseAllKeys() { heldKeys_.fill(0); }
+    // Every play and the last buffer description, of every sound device made.
+    const SoundRecord& sound() const { return *sound_; }
     std::uint16_t modeWidth() const { return modeWidth_; }
     std::uint16_t modeHeight() const { return modeHeight_; }
     bool modeRestored() const { return modeRestored_; }
@@ -68,6 +81,10 @@ private:
     std::uint16_t windowWidth_ = 0;
     std::uint16_t windowHeight_ = 0;
     std::vector<std::string> messageBoxes_;
+    KeyScript keyScript_;
+    KeyState heldKeys_{};
+    // Shared with the devices, so that it outlives them and they it.
+    std::shared_ptr<SoundRecord> sound_ = std::make_shared<SoundRecord>();
     bool rgb555_ = false;
     std::uint16_t modeWidth_ = 0;
     std::uint16_t modeHeight_ = 0;

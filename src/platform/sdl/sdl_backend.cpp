@@ -2,8 +2,12 @@
 
 #include <cstdio>
 
+#include "platform/api/system.h"
+#include "platform/core/keyboard.h"
 #include "platform/core/platform.h"
 #include "platform/core/screen_format.h"
+#include "platform/sdl/sdl_keyboard.h"
+#include "platform/sdl/sdl_sound.h"
 
 namespace platform {
 
@@ -73,8 +77,10 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
             if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 hadFocus_ = true;
                 Post(WM_ACTIVATEAPP, 1, 0);
-            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && hadFocus_) {
-                Post(WM_ACTIVATEAPP, 0, 0);
+            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                // The keyboard only serves the window in front.
+                Current().NoteKeyboardLost();
+                if (hadFocus_) Post(WM_ACTIVATEAPP, 0, 0);
             }
             break;
         case SDL_MOUSEMOTION: {
@@ -131,12 +137,26 @@ void SdlBackend::FrontChanged(const MemorySurface& front) {
     if (screen_) screen_->FrontChanged(front);
 }
 
-HRESULT SdlBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& /*device*/) {
-    return E_NOTIMPL;
+// A machine without audio output still runs the game, in silence.
+HRESULT SdlBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
+    std::string whyNot;
+    std::unique_ptr<MixingSoundDevice> sound = OpenSdlSoundDevice(whyNot);
+    if (!sound->audible() && !reportedSilence_) {
+        OutputDebugString("no audio output: sound is silent (" + whyNot + ")\n");
+        reportedSilence_ = true;
+    }
+    device = std::move(sound);
+    return S_OK;
 }
 
-HRESULT SdlBackend::CreateInputSystem(std::unique_ptr<InputSystem>& /*input*/) {
-    return E_NOTIMPL;
+void SdlBackend::ReadKeys(KeyState& keys) {
+    int count = 0;
+    const Uint8* sdlState = SDL_GetKeyboardState(&count);
+    AddSdlKeysDown(sdlState, count, keys);
+}
+
+HRESULT SdlBackend::CreateInputSystem(std::unique_ptr<InputSystem>& input) {
+    return MakeInputSystem(input);
 }
 
 }  // namespace platform

@@ -28,6 +28,7 @@ public:
     void IdleWait() override;
     void SetCursorVisible(bool visible) override;
     void ShowMessageBox(const std::string& text, const std::string& caption) override;
+    void ReadKeys(KeyState& keys) override;
 
     PixelFormat ScreenFormat() const override;
     HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) override;
@@ -53,6 +54,7 @@ private:
     // Losing focus only counts once the window has had it: a window that
     // never came to the front has not been deactivated.
     bool hadFocus_ = false;
+    bool reportedSilence_ = false;
 };
 
 }  // namespace platform

@@ -1,0 +1,34 @@
+// The keyboard: the device the game reads once a frame, and the one key
+// action each reading may lead to.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/api/input.h"
+
+class InputManager {
+public:
+    // Creates and acquires the keyboard for the application window; false
+    // after logging the step that failed (what was made stays in place).
+    bool InitInput();
+    // Reads the keyboard and performs the action of the most important key
+    // held, if any. False when the state cannot be read.
+    bool PollKeyboard();
+    // Gives up the keyboard device and the input system (shutdown).
+    void Release();
+
+    std::unique_ptr<platform::InputSystem> directInput;
+    std::unique_ptr<platform::KeyboardDevice> keyboard;
+    platform::KeyState keyState{};
+    // The ship's move bounds, fixed at the first poll.
+    std::uint16_t moveLimitX = 0;
+    std::uint16_t moveLimitY = 0;
+    bool moveLimitsSet = false;
+
+private:
+    bool ReadKeyboard();
+    bool KeyDown(std::uint8_t code) const { return (keyState[code] & platform::KEY_DOWN) != 0; }
+};
+
+extern InputManager theInputManager;

@@ -1,0 +1,86 @@
+#include "platform/core/keyboard.h"
+
+#include "platform/core/platform.h"
+
+namespace platform {
+namespace {
+
+constexpr std::uint32_t DISCL_EXCLUSIVE = 0x1;
+constexpr std::uint32_t DISCL_BACKGROUND = 0x8;
+
+// Exactly one of exclusive and non-exclusive, and one of foreground and background.
+bool ValidCooperation(std::uint32_t flags) {
+    bool exclusive = (flags & DISCL_EXCLUSIVE) != 0;
+    bool nonExclusive = (flags & DISCL_NONEXCLUSIVE) != 0;
+    bool foreground = (flags & DISCL_FOREGROUND) != 0;
+    bool background = (flags & DISCL_BACKGROUND) != 0;
+    std::uint32_t known =
+        DISCL_EXCLUSIVE | DISCL_NONEXCLUSIVE | DISCL_FOREGROUND | DISCL_BACKGROUND;
+    return exclusive != nonExclusive && foreground != background && (flags & ~known) == 0;
+}
+
+}  // namespace
+
+HRESULT Keyboard::SetCooperativeLevel(WindowHandle window, std::uint32_t flags) {
+    Platform& platform = Current();
+    if (HRESULT failure = platform.backend().InjectedFailure("dinput.cooperative");
+        Failed(failure)) {
+        return failure;
+    }
+    if (!platform.windows().Procedure(window) || !ValidCooperation(flags)) return E_INVALIDARG;
+    return S_OK;
+}
+
+HRESULT Keyboard::SetDataFormat() {
+    if (HRESULT failure = Current().backend().InjectedFailure("dinput.format"); Failed(failure)) {
+        return failure;
+    }
+    formatSet_ = true;
+    return S_OK;
+}
+
+HRESULT Keyboard::Acquire() {
+    Platform& platform = Current();
+    if (HRESULT failure = platform.backend().InjectedFailure("dinput.acquire"); Failed(failure)) {
+        return failure;
+    }
+    // Without a data format there is nothing to deliver the keys in.
+    if (!formatSet_) return E_INVALIDARG;
+    acquiredAtLoss_ = platform.keyboardLosses();
+    return S_OK;
+}
+
+bool Keyboard::Acquired() const {
+    return acquiredAtLoss_ && *acquiredAtLoss_ == Current().keyboardLosses();
+}
+
+HRESULT Keyboard::GetDeviceState(KeyState& keys) {
+    Platform& platform = Current();
+    // Every reading starts a frame, the failed ones too.
+    platform.NoteKeyboardRead();
+    if (HRESULT failure = platform.backend().InjectedFailure("dinput.state"); Failed(failure)) {
+        return failure;
+    }
+    if (!Acquired()) return E_NOTACQUIRED;
+    keys.fill(0);
+    platform.backend().ReadKeys(keys);
+    return S_OK;
+}
+
+HRESULT KeyboardInput::CreateKeyboard(std::unique_ptr<KeyboardDevice>& keyboard) {
+    if (HRESULT failure = Current().backend().InjectedFailure("dinput.device"); Failed(failure)) {
+        return failure;
+    }
+    keyboard = std::make_unique<Keyboard>();
+    return S_OK;
+}
+
+HRESULT MakeInputSystem(std::unique_ptr<InputSystem>& input) {
+    if (HRESULT failure = Current().backend().InjectedFailure("dinput.create"); Failed(failure)) {
+        return failure;
+    }
+    input = std::make_unique<KeyboardInput>();
+    return S_OK;
+}
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+// SDL's audio device on the default output, fed by the mixer from SDL's
+// audio thread. It starts the audio subsystem for its own lifetime.
+#pragma once
+
+#include <SDL2/SDL.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/core/mixer.h"
+
+namespace platform {
+
+class SdlAudioOutput {
+public:
+    // The default output in the given format (SDL converts if the hardware
+    // differs); nullptr, with SDL's reason in whyNot, when there is none.
+    static std::unique_ptr<SdlAudioOutput> Open(MixFormat format, std::string& whyNot);
+    ~SdlAudioOutput();
+    SdlAudioOutput(const SdlAudioOutput&) = delete;
+    SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
+
+    // Starts pulling from the mixer, which must outlive this output.
+    void Start(Mixer& mixer);
+
+private:
+    SdlAudioOutput() = default;
+    static void Pull(void* output, Uint8* stream, int length);
+
+    bool subsystemStarted_ = false;
+    SDL_AudioDeviceID device_ = 0;
+    int channels_ = 0;
+    Mixer* mixer_ = nullptr;  // set with the device locked, before it runs
+};
+
+}  // namespace platform

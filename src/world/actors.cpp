@@ -1,0 +1,57 @@
+#include "world/actors.h"
+
+#include "config/settings.h"
+#include "display/draw_manager.h"
+#include "shell/debug_log.h"
+
+Actor::Actor(std::uint16_t startHealth) : Sprite(&theDrawManager), health(startHealth) {}
+
+std::uint16_t Actor::GetHealth() const {
+    return health;
+}
+
+std::uint16_t Actor::Revive(std::uint16_t newHealth) {
+    visible = true;
+    health = newHealth;
+    state = 0;
+    return newHealth;
+}
+
+void Actor::TakeDamage(std::int32_t damage, const char* logFormat) {
+    health = static_cast<std::uint16_t>(health - damage);
+    DebugLog(logFormat, static_cast<int>(health));
+    if (health == 0 || health > 100) {
+        health = 0;
+        visible = false;
+        DebugLog("Rendering death sequence!");
+        state = -1;
+    }
+}
+
+Player::Player() : Actor(100) {}
+
+bool Player::Hit(Sprite* /*other*/) {
+    TakeDamage(Settings::damageEnemy, "Player hit!  Health = %d");
+    return true;
+}
+
+Enemy::Enemy() : Actor(100) {}
+
+bool Enemy::Hit(Sprite* /*other*/) {
+    TakeDamage(Settings::damagePlayer, "Enemy hit!  Health = %d");
+    return true;
+}
+
+Roamie::Roamie() : Actor(10) {}
+
+bool Roamie::Hit(Sprite* /*other*/) {
+    TakeDamage(Settings::damagePlayer, "roamie hit!  Health = %d");
+    return true;
+}
+
+bool PointInside(const Sprite& a, const Sprite& b) {
+    // Sums in 32 bits: a rectangle near the 16-bit wrap does not fold over.
+    std::int32_t right = std::int32_t{b.x} + b.width;
+    std::int32_t bottom = std::int32_t{b.y} + b.height;
+    return a.x > b.x && a.x < right && a.y > b.y && a.y < bottom;
+}

@@ -1,0 +1,32 @@
+#include "world/shield.h"
+
+#include "config/settings.h"
+#include "display/sprite.h"
+#include "platform/api/system.h"
+#include "shell/debug_log.h"
+#include "sound/sound_manager.h"
+#include "world/actors.h"
+#include "world/world_state.h"
+
+namespace {
+constexpr std::uint16_t kShieldMargin = 22;
+}
+
+void ToggleShield() {
+    if (Settings::shieldCount == 0) {
+        shieldOn = 0;
+        return;
+    }
+    shieldOn = shieldOn == 0 ? 1 : 0;
+    if (shieldOn == 1) {
+        shieldStartMs = platform::TimeGetTime();
+        DebugLog("shield activated");
+        PlayEffect(shieldSound);
+        --Settings::shieldCount;
+    }
+}
+
+void PlaceShieldOverPlayer() {
+    shieldSprite->x = static_cast<std::uint16_t>(player->x - kShieldMargin);
+    shieldSprite->y = static_cast<std::uint16_t>(player->y - kShieldMargin);
+}

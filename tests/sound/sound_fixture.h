@@ -1,0 +1,27 @@
+// The game's sound manager set up on a headless platform, and reset after.
+#pragma once
+
+#include "sound/sound_manager.h"
+#include "support/headless_platform.h"
+#include "support/sound_output.h"
+#include "support/wave_files.h"
+
+inline platform::SoundBuffer* const kUntouched = reinterpret_cast<platform::SoundBuffer*>(0x1234);
+
+class SoundTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        theSoundManager = std::make_unique<SoundManager>();
+        ASSERT_TRUE(theSoundManager->InitSound(1, platform::DSSCL_EXCLUSIVE));
+    }
+    void TearDown() override {
+        theSoundManager.reset();  // with every buffer and copy, playing or not
+        introSound = cannonSound = shieldSound = nullptr;
+    }
+    bool Load(const std::vector<std::uint8_t>& file, platform::SoundBuffer*& buffer) {
+        return theSoundManager->LoadWave(folder.Write("sound.wav", file).c_str(), buffer);
+    }
+    const platform::SoundRecord& record() { return headless.backend().sound(); }
+
+    TempFolder folder;
+};

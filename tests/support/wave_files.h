@@ -1,0 +1,45 @@
+// RIFF/WAVE files made chunk by chunk (damaged ones too) in a temporary folder.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/api/sound.h"
+
+platform::WaveFormat PcmFormat(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits);
+std::vector<std::uint8_t> Samples16(const std::vector<std::int16_t>& samples);  // little-endian
+
+class WaveBuilder {
+public:
+    explicit WaveBuilder(const char* id = "RIFF");  // the 12-byte header
+    // A "fmt " chunk of chunkSize bytes: the six fields, then zeros.
+    WaveBuilder& Format(const platform::WaveFormat& format, std::uint32_t chunkSize = 16);
+    // Declares the body's own size unless told otherwise.
+    WaveBuilder& Chunk(const char* id, const std::vector<std::uint8_t>& body,
+                       std::optional<std::uint32_t> declaredSize = std::nullopt);
+    WaveBuilder& Data(const std::vector<std::uint8_t>& body,
+                      std::optional<std::uint32_t> declaredSize = std::nullopt) {
+        return Chunk("data", body, declaredSize);
+    }
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+
+private:
+    void Put(std::uint32_t value, int bytes);
+    std::vector<std::uint8_t> bytes_;
+};
+
+// A folder of its own, removed at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder() { std::filesystem::remove_all(path_); }
+    const std::filesystem::path& path() const { return path_; }
+    // Writes the file (making its folders) and returns its path.
+    std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+
+private:
+    std::filesystem::path path_;
+};

@@ -1,0 +1,70 @@
+// The shield: raising and lowering it, how many are left, and its timed end.
+#include "world/shield.h"
+
+#include <gtest/gtest.h>
+
+#include "config/settings.h"
+#include "platform/api/input.h"
+#include "sound/sound_manager.h"
+#include "support/world_fixture.h"
+#include "world/world_state.h"
+
+namespace {
+
+class ShieldTest : public WorldTest {
+protected:
+    void SetUp() override {
+        Build();
+        enemy->visible = false;
+    }
+};
+
+TEST_F(ShieldTest, RaisingUsesAShieldWithItsSoundLoweringGivesNoneBackAndNoneLeftOnlyLowers) {
+    backend().clock().Set(5000);
+    std::size_t mark = Mark();
+    ToggleShield();
+    EXPECT_EQ(std::tuple(shieldOn, shieldStartMs, Settings::shieldCount), std::tuple(1, 5000u, 2));
+    backend().clock().Set(6000);
+    ToggleShield();
+    EXPECT_EQ(std::tuple(shieldOn, shieldStartMs, Settings::shieldCount), std::tuple(0, 5000u, 2));
+    Settings::shieldCount = 0;
+    shieldOn = 1;
+    ToggleShield();
+    ToggleShield();
+    EXPECT_EQ(std::tuple(shieldOn, Settings::shieldCount), std::tuple(0, 0));
+    EXPECT_EQ(LogSince(mark), "shield activated\n");
+    ASSERT_EQ(backend().sound().plays.size(), 1u);
+    EXPECT_EQ(backend().sound().plays[0].origin, shieldSound);
+    EXPECT_TRUE(backend().sound().plays[0].copy);
+}
+
+TEST_F(ShieldTest, HoldingSAlternatesTheShieldAndUsesOneEverySecondFrame) {
+    Hold({platform::scancode::S});
+    std::vector<int> up;
+    for (int frame = 0; frame < 3; ++frame) {
+        std::uint32_t pollTime = backend().clock().Now();
+        RunFrames(1);
+        up.push_back(shieldOn);
+        if (shieldOn == 1) {
+            EXPECT_EQ(shieldStartMs, pollTime);  // its clock restarts
+        }
+    }
+    EXPECT_EQ(up, (std::vector<int>{1, 0, 1}));
+    EXPECT_EQ(Settings::shieldCount, 1);
+}
+
+TEST_F(ShieldTest, TheLoopKeepsTheShieldForItsLife) {
+    UseKeyScript("1 S\n10 CLOSE\n");
+    RunLoop();
+    EXPECT_EQ(shieldOn, 1);  // ten frames are far less than three seconds
+}
+
+TEST_F(ShieldTest, TheLoopLowersTheShieldOnceItsLifeIsOver) {
+    Settings::shieldLife = 100;
+    UseKeyScript("1 S\n10 CLOSE\n");
+    RunLoop();
+    EXPECT_EQ(shieldOn, 0);
+    EXPECT_EQ(Settings::shieldCount, 2);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// What reaches the ship from a distance: the enemy's shots and the roamies,
+// the shield that absorbs them, and a dead ship that is hit again.
+#include <gtest/gtest.h>
+
+#include "config/settings.h"
+#include "shell/game_random.h"
+#include "support/world_fixture.h"
+#include "world/enemy_shots.h"
+#include "world/render_frame.h"
+#include "world/roamies.h"
+#include "world/world_state.h"
+
+namespace {
+
+class ThreatTest : public WorldTest {
+protected:
+    void SetUp() override {
+        Build();
+        player->x = 300;
+        player->y = 400;  // the ship covers (300..380, 400..470), the shield (278..405, 378..504)
+    }
+};
+
+TEST_F(ThreatTest, AShotOrARoamieMeetingTheShipHurtsIt) {
+    AddEnemyShotAt(310, 404);  // (310, 410) after its move
+    AddRoamieAt(306, 410);
+    std::size_t mark = Mark();
+    UpdateEnemyShots();
+    UpdateRoamies();
+    EXPECT_EQ(LogSince(mark),
+              "collision with player\nPlayer hit!  Health = 90\nAdding boom\nboom added\n"
+              "collision with player\nPlayer hit!  Health = 80\nAdding boom\nboom added\n");
+    EXPECT_EQ(player->score, 10);  // the roamie's
+    EXPECT_TRUE(enemyShotList.empty());
+    EXPECT_TRUE(roamieList.empty());
+    EXPECT_EQ(Place(boomList.front()->x, boomList.front()->y), Place(310, 410));
+}
+
+TEST_F(ThreatTest, TheRaisedShieldAbsorbsWhatReachesItsRectangle) {
+    shieldOn = 1;
+    AddEnemyShotAt(310, 404);  // inside the ship, and so inside the shield
+    AddEnemyShotAt(285, 384);  // in the shield's margin
+    AddEnemyShotAt(270, 384);  // left of the shield: untouched
+    AddRoamieAt(306, 410);
+    std::size_t mark = Mark();
+    UpdateEnemyShots();
+    UpdateRoamies();
+    EXPECT_EQ(player->GetHealth(), 100);
+    EXPECT_EQ(player->score, 10);
+    EXPECT_EQ(enemyShotList.size(), 1u);
+    EXPECT_TRUE(roamieList.empty());
+    EXPECT_EQ(CountLines(LogSince(mark), "collision with shield!"), 3);
+    EXPECT_EQ(Place(shieldSprite->x, shieldSprite->y), Place(278, 378));
+}
+
+TEST_F(ThreatTest, HitsOnTheDeadShipRunItsDeathSequenceAgain) {
+    Settings::damageEnemy = 100;
+    AddEnemyShotAt(310, 404);
+    UpdateEnemyShots();
+    EXPECT_FALSE(player->visible);
+    EXPECT_EQ(boomList.size(), 5u);  // the hit and the four of the death
+    Settings::damageEnemy = 10;
+    AddRoamieAt(306, 410);
+    std::size_t mark = Mark();
+    UpdateRoamies();
+    std::string expected =
+        "collision with player\nPlayer hit!  Health = 65526\nRendering death sequence!\n"
+        "Adding boom\nboom added\nrendering hero death sequence\n";
+    for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
+    EXPECT_EQ(LogSince(mark), expected);
+}
+
+TEST_F(ThreatTest, OnlyCulledShotsSaySoAndTheBottomEdgeItselfIsKept) {
+    AddEnemyShotAt(100, 601);
+    AddEnemyShotAt(100, 600);
+    AddRoamieAt(100, 601);
+    AddRoamieAt(801, 100);
+    std::size_t mark = Mark();
+    UpdateEnemyShots();
+    UpdateRoamies();
+    EXPECT_EQ(LogSince(mark), "removing bullet\n");
+    ASSERT_EQ(enemyShotList.size(), 1u);
+    EXPECT_EQ(enemyShotList.front()->y, 606);
+    EXPECT_TRUE(roamieList.empty());
+}
+
+TEST_F(ThreatTest, ARoamieSpawnsAtTheLeftEdgeFromTwoDrawsEvenOnAScreenWithoutSize) {
+    SpawnRoamie();  // the run's first draws: 41, then 18467
+    const Roamie& roamie = *roamieList.front();
+    EXPECT_EQ(std::tuple(roamie.x, roamie.y, roamie.turnX, roamie.velX, roamie.GetHealth()),
+              std::tuple(0, 41, 18467 % 800, 4, 10));
+    Settings::vres = 0;
+    Settings::hres = 0;
+    SpawnRoamie();  // no division by zero: both draws made, 0 used
+    EXPECT_EQ(Place(roamieList.back()->y, roamieList.back()->turnX), Place(0, 0));
+    EXPECT_EQ(Rand(), 19169);
+}
+
+TEST_F(ThreatTest, RoamiesTurnOncePastTheirPointAndAt800AtTheLatest) {
+    player->y = 100;
+    Roamie& early = AddRoamieAt(0, 300, 5);
+    Roamie& late = AddRoamieAt(0, 200, 799);
+    RenderFrame();
+    UpdateRoamies();
+    EXPECT_EQ(Place(early.x, early.y), Place(8, 300));
+    RenderFrame();  // 8 > 5: it turns before this move
+    EXPECT_EQ(Place(early.x, early.y), Place(8, 304));
+    int widest = 0;
+    for (int frame = 0; frame < 110; ++frame) {
+        UpdateRoamies();
+        RenderFrame();
+        widest = std::max<int>(widest, late.x);
+    }
+    EXPECT_EQ(widest, 800);
+    EXPECT_EQ(late.velY, 4);
+    EXPECT_EQ(roamieList.back().get(), &late);  // x 800 is not past the edge
+}
+
+}  // namespace
