@@ -38,3 +38,9 @@ std::uint16_t PixelAt(platform::Surface& surface, int x, int y);
 std::vector<std::uint16_t> PixelsOf(platform::Surface& surface);
 // Writes one pixel through Lock.
 void SetPixel(platform::Surface& surface, int x, int y, std::uint16_t value);
+
+// Mesa's GL driver, which SDL's renderer loads, is unloaded again when SDL
+// quits; the caches it keeps for the process's lifetime then show up as
+// leaks of an unknown module that no suppression can name. Call after
+// drawing in a real window: loaded drivers stay until the process exits.
+void KeepGraphicsDriversLoaded();

@@ -14,9 +14,11 @@ struct SourcePixels {
 };
 
 // The 1:1 copy that every sprite of the game takes. A select on every pixel,
-// with no branch, so that GCC vectorises the loop at -O3.
-void CopyRowKeyed(std::uint16_t* __restrict to, const std::uint16_t* __restrict from,
-                  std::int32_t count, std::uint16_t key) {
+// with no branch, so that GCC vectorises the loop at -O3; built for AVX2 and
+// for any x86-64, the better chosen when the program starts.
+__attribute__((target_clones("avx2", "default"))) void CopyRowKeyed(
+    std::uint16_t* __restrict to, const std::uint16_t* __restrict from, std::int32_t count,
+    std::uint16_t key) {
     for (std::int32_t i = 0; i < count; ++i) {
         std::uint16_t pixel = from[i];
         to[i] = pixel != key ? pixel : to[i];

@@ -1,5 +1,7 @@
 #include "platform/sdl/sdl_screen.h"
 
+#include <algorithm>
+
 #include "platform/core/argb_convert.h"
 
 namespace platform {
@@ -61,13 +63,20 @@ void SdlScreen::Flip(const MemorySurface& front) {
 }
 
 void SdlScreen::FrontChanged(const MemorySurface& front) {
-    Upload(front);
+    if (!kept_ || kept_->Width() != front.Width() || kept_->Height() != front.Height()) {
+        kept_ = MemorySurface::Create(front.Width(), front.Height(), front.format());
+        if (!kept_) return;
+    }
+    for (std::int32_t y = 0; y < front.Height(); ++y) {
+        std::copy_n(front.Row(y), front.Width(), kept_->Row(y));
+    }
     pending_ = true;
-    PresentPending();
 }
 
 void SdlScreen::PresentPending() {
-    if (pending_ && PresentDue()) Present(false);
+    if (!pending_ || !PresentDue()) return;
+    Upload(*kept_);
+    Present(false);
 }
 
 bool SdlScreen::PresentDue() const {
@@ -91,6 +100,10 @@ void SdlScreen::Present(bool vsync) {
         SDL_RenderSetVSync(renderer_, vsync ? 1 : 0);
         vsyncOn_ = vsync;
     }
+    // The window learns its full-screen size from events, and a game busy
+    // fading its title reads none: take them in, so that the picture is
+    // scaled to the window's real size. They stay queued for the game.
+    SDL_PumpEvents();
     SDL_RenderClear(renderer_);
     if (texture_) SDL_RenderCopy(renderer_, texture_.get(), nullptr, nullptr);
     SDL_RenderPresent(renderer_);
