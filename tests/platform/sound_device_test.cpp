@@ -174,3 +174,23 @@ TEST(SilentSoundDevice, AcceptsEverythingPlaysNothingAndStillFreesItsCopies) {
 }
 
 }  // namespace
+
+namespace {
+
+// Headless, nothing pulls the mixer: the device plays its voices on by the
+// virtual clock, so that a long game's finished copies are freed.
+TEST_F(SoundDevice, HeadlessCopiesEndWithTheVirtualClockAndAreFreed) {
+    SoundBuffer* effect = Level(1000, 4410);  // a tenth of a second
+    auto& clock = headless.backend().clock();
+    for (int play = 0; play < 200; ++play) {
+        ASSERT_EQ(Copy(effect)->Play(), 0);
+        clock.Advance(150);
+    }
+    EXPECT_LE(Mixing(*device).BufferCount(), 2u);  // the sound and at most the latest copy
+
+    for (int play = 0; play < 5; ++play) ASSERT_EQ(Copy(effect)->Play(), 0);
+    // The earlier copy has ended; the five playing ones stay with the sound.
+    EXPECT_EQ(Mixing(*device).BufferCount(), 6u);
+}
+
+}  // namespace

@@ -10,6 +10,8 @@
 
 #include "config/settings.h"
 #include "platform/api/input.h"
+#include "platform/core/sound_device.h"
+#include "sound/sound_manager.h"
 #include "support/world_fixture.h"
 #include "world/world_state.h"
 
@@ -38,6 +40,12 @@ const std::array<Keys, 12> kKeyChoices = {{
     {platform::scancode::R, platform::scancode::Space},
 }};
 
+// Loaded sounds and the copies still alive: finished copies must go.
+std::size_t SoundBuffers() {
+    auto* device = dynamic_cast<platform::MixingSoundDevice*>(theSoundManager->device.get());
+    return device != nullptr ? device->BufferCount() : 0;
+}
+
 class Soak : public WorldTest {};
 
 TEST_F(Soak, TheWorldStaysBoundedThroughALongRandomGame) {
@@ -60,6 +68,7 @@ TEST_F(Soak, TheWorldStaysBoundedThroughALongRandomGame) {
         ASSERT_LE(boomList.size(), 64u) << "frame " << frame;
         ASSERT_LE(roamieList.size(), 64u) << "frame " << frame;
         ASSERT_LE(brickList.size(), 12u) << "frame " << frame;
+        ASSERT_LE(SoundBuffers(), 64u) << "frame " << frame;
         largestBooms = std::max(largestBooms, boomList.size());
         largestRoamies = std::max(largestRoamies, roamieList.size());
         if (frame % 1000 == 0) headless.platform().debug().ClearTranscript();

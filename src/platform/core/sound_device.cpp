@@ -22,6 +22,7 @@ HRESULT MixingSoundDevice::SetCooperativeLevel(WindowHandle /*window*/, std::uin
 
 HRESULT MixingSoundDevice::CreateSoundBuffer(const SoundBufferDescription& description,
                                              SoundBuffer*& buffer) {
+    CatchUp();
     FreeSpentCopies();
     NoteDescription(description);
     HRESULT result = Current().backend().InjectedFailure("dsound.buffer");
@@ -41,6 +42,7 @@ HRESULT MixingSoundDevice::CreateSoundBuffer(const SoundBufferDescription& descr
 }
 
 HRESULT MixingSoundDevice::DuplicateSoundBuffer(SoundBuffer* source, SoundBuffer*& copy) {
+    CatchUp();
     FreeSpentCopies();
     const MixingSoundBuffer* original = Find(source);
     if (original == nullptr) return E_INVALIDARG;

@@ -39,6 +39,9 @@ protected:
     // What a backend may want to know of: each description handed over, and
     // each play.
     virtual void NoteDescription(const SoundBufferDescription& /*description*/) {}
+    // Called before each request, so that a device whose samples go nowhere
+    // can move its voices on by the time that has passed.
+    virtual void CatchUp() {}
     virtual void NotePlay(const MixingSoundBuffer& /*buffer*/) {}
 
 private:

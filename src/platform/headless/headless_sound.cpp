@@ -1,9 +1,34 @@
 #include "platform/headless/headless_sound.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "platform/core/platform.h"
+
 namespace platform {
 
+namespace {
+// No sound of the game lasts this long: a longer gap plays every voice out.
+constexpr std::uint32_t kLongestCatchUpMs = 60000;
+constexpr std::size_t kChunkFrames = 4096;
+}  // namespace
+
 HeadlessSoundDevice::HeadlessSoundDevice(std::shared_ptr<SoundRecord> record)
-    : MixingSoundDevice(kMixFormat, SoundOutput::Audible), record_(std::move(record)) {}
+    : MixingSoundDevice(kMixFormat, SoundOutput::Audible),
+      record_(std::move(record)),
+      caughtUpAt_(Current().backend().Now()) {}
+
+void HeadlessSoundDevice::CatchUp() {
+    std::uint32_t now = Current().backend().Now();
+    std::uint32_t elapsed = std::min(now - caughtUpAt_, kLongestCatchUpMs);
+    caughtUpAt_ = now;
+    if (mixer().VoiceCount() == 0) return;
+    std::size_t frames = std::size_t{elapsed} * kMixFormat.rate / 1000;
+    std::vector<std::int16_t> nowhere(kChunkFrames * kMixFormat.channels);
+    for (std::size_t done = 0; done < frames; done += kChunkFrames) {
+        mixer().Mix(nowhere.data(), std::min(kChunkFrames, frames - done));
+    }
+}
 
 void HeadlessSoundDevice::NoteDescription(const SoundBufferDescription& description) {
     record_->lastDescription = description;

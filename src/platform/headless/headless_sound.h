@@ -29,9 +29,14 @@ public:
 protected:
     void NoteDescription(const SoundBufferDescription& description) override;
     void NotePlay(const MixingSoundBuffer& buffer) override;
+    // Plays the voices on by the virtual time since the last request, into
+    // nowhere: sounds end as they would on a real device, and their copies
+    // are freed, however long a headless game runs.
+    void CatchUp() override;
 
 private:
     std::shared_ptr<SoundRecord> record_;
+    std::uint32_t caughtUpAt_;
 };
 
 }  // namespace platform
