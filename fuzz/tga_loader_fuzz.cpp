@@ -8,7 +8,17 @@
 #include "display/image_loader.h"
 #include "fuzz_input_file.h"
 
+// Headers that claim more than a million pixels spend the fuzzer's time
+// zero-filling memory, one input a second under the sanitizers; the code
+// they reach (the size limit) is covered by the unit tests, so leave them out.
+constexpr std::size_t kLargestFuzzedImage = std::size_t{1} << 20;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size >= 16) {
+        std::size_t width = data[12] | data[13] << 8u;
+        std::size_t height = data[14] | data[15] << 8u;
+        if (width * height > kLargestFuzzedImage) return 0;
+    }
     redBits = 5;  // a 5-6-5 screen
     greenBits = 6;
     blueBits = 5;

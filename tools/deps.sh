@@ -19,6 +19,7 @@ install_missing() {
 GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
                fonts-dejavu-core)
 # What the tests need on top: GoogleTest, Google Benchmark, an X server for
-# the real-window tests, xdotool to type into it, sox to measure sound,
+# the real-window tests, xdotool to type into it, ImageMagick to read its
+# screen back, sox to measure sound,
 # clang for the fuzz targets.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool sox clang libclang-rt-14-dev)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox clang libclang-rt-14-dev)

@@ -6,7 +6,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <signal.h>
 #include <sys/wait.h>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -47,6 +51,10 @@ RunFolder::RunFolder() {
 }
 
 RunFolder::~RunFolder() {
+    if (running_ > 0) {
+        ::kill(running_, SIGKILL);
+        ::waitpid(running_, nullptr, 0);
+    }
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
 }
@@ -79,3 +87,41 @@ GameResult RunFolder::Run(const std::vector<std::string>& arguments) const {
     result.errors = ReadAll(path_ / "errors.txt");
     return result;
 }
+
+void RunFolder::Start(const std::vector<std::string>& arguments) {
+    std::vector<std::string> words = {"./farhaven", "--log", "game.log"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    running_ = ::fork();
+    if (running_ != 0) return;
+    // The child: from the run folder, errors to a file, no input.
+    if (::chdir(path_.c_str()) != 0) ::_exit(127);
+    if (!std::freopen("errors.txt", "wb", stderr) || !std::freopen("/dev/null", "rb", stdin)) {
+        ::_exit(127);
+    }
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    ::execv("./farhaven", argv.data());
+    ::_exit(127);
+}
+
+GameResult RunFolder::Finish(int seconds) {
+    GameResult result;
+    int status = 0;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (::waitpid(running_, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(running_, SIGKILL);
+            ::waitpid(running_, &status, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    running_ = -1;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.log = ReadAll(path_ / "game.log");
+    result.errors = ReadAll(path_ / "errors.txt");
+    return result;
+}
+
+std::string RunFolder::LogSoFar() const { return ReadAll(path_ / "game.log"); }

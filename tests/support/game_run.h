@@ -30,8 +30,16 @@ public:
     // Runs the program here with the arguments; --log goes to a file of the folder.
     GameResult Run(const std::vector<std::string>& arguments) const;
 
+    // Starts the program here without waiting for it (--log goes to
+    // game.log); Finish waits at most the given seconds, then kills it.
+    void Start(const std::vector<std::string>& arguments);
+    GameResult Finish(int seconds);
+    // The log so far, while the program runs.
+    std::string LogSoFar() const;
+
 private:
     std::filesystem::path path_;
+    int running_ = -1;  // process id of a started program
 };
 
 // The built game's folder (build/<preset>/game).

@@ -29,12 +29,7 @@ SdlBackend::SdlBackend(const Options& options)
 
 bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width,
                             std::uint16_t height) {
-    Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
-    int windowWidth = width * static_cast<int>(options_.scale);
-    int windowHeight = height * static_cast<int>(options_.scale);
-    if (!options_.window) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window_.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                   windowWidth, windowHeight, flags));
+    window_.reset(options_.window ? MakeWindowed(title, width, height) : MakeFullScreen(title));
     if (!window_) return false;
     renderer_.reset(SDL_CreateRenderer(window_.get(), -1,
                                        SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
@@ -49,7 +44,46 @@ bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width,
     SDL_RenderClear(renderer_.get());
     SDL_RenderPresent(renderer_.get());
     screen_ = std::make_unique<SdlScreen>(window_.get(), renderer_.get(), !options_.window);
+    pictureWidth_ = width;
+    pictureHeight_ = height;
     return true;
+}
+
+SDL_Window* SdlBackend::MakeWindowed(const std::string& title, std::uint16_t width,
+                                     std::uint16_t height) const {
+    return SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                            width * static_cast<int>(options_.scale),
+                            height * static_cast<int>(options_.scale), SDL_WINDOW_ALLOW_HIGHDPI);
+}
+
+// The window is made the size of the desktop as well as asked to be full
+// screen: without a window manager to honour the request (a bare X server),
+// it still covers the screen, and the picture is scaled to it.
+SDL_Window* SdlBackend::MakeFullScreen(const std::string& title) const {
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
+        desktop.w = 800;
+        desktop.h = 600;
+    }
+    return SDL_CreateWindow(title.c_str(), 0, 0, desktop.w, desktop.h,
+                            SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_BORDERLESS |
+                                SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+// Alt+Enter: full screen to a window of the picture's size and back. The
+// game sees nothing of it.
+void SdlBackend::ToggleFullScreen() {
+    SDL_Window* window = window_.get();
+    if (window == nullptr) return;
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        SDL_SetWindowFullscreen(window, 0);
+        SDL_SetWindowBordered(window, SDL_TRUE);
+        SDL_SetWindowSize(window, pictureWidth_ * static_cast<int>(options_.scale),
+                          pictureHeight_ * static_cast<int>(options_.scale));
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    } else {
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
 }
 
 void SdlBackend::CloseWindow() {
@@ -81,6 +115,12 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
                 // The keyboard only serves the window in front.
                 Current().NoteKeyboardLost();
                 if (hadFocus_) Post(WM_ACTIVATEAPP, 0, 0);
+            }
+            break;
+        case SDL_KEYDOWN:
+            if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0 &&
+                event.key.repeat == 0) {
+                ToggleFullScreen();
             }
             break;
         case SDL_MOUSEMOTION: {

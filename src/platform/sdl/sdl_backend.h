@@ -43,6 +43,10 @@ public:
     SDL_Renderer* renderer() const { return renderer_.get(); }
 
 private:
+    SDL_Window* MakeWindowed(const std::string& title, std::uint16_t width,
+                             std::uint16_t height) const;
+    SDL_Window* MakeFullScreen(const std::string& title) const;
+    void ToggleFullScreen();
     void HandleEvent(const SDL_Event& event);
     void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
@@ -54,6 +58,8 @@ private:
     // Losing focus only counts once the window has had it: a window that
     // never came to the front has not been deactivated.
     bool hadFocus_ = false;
+    std::uint16_t pictureWidth_ = 0;
+    std::uint16_t pictureHeight_ = 0;
     bool reportedSilence_ = false;
 };
 
