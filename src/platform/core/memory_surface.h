@@ -1,7 +1,7 @@
 // A surface whose pixels live in ordinary memory: every surface of the
-// display is one. It owns its pixels outright and knows nothing of the
-// platform once made, so it may outlive the device and the platform (the
-// game keeps sprites in lists that are destroyed after main returns).
+// display is one. It owns its pixels outright and its destructor touches
+// nothing else, so it may outlive the device and the platform (the game
+// keeps sprites in lists that are destroyed after main returns).
 #pragma once
 
 #include <cstdint>

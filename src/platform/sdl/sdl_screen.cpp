@@ -36,17 +36,25 @@ HRESULT SdlScreen::SetMode(std::uint16_t width, std::uint16_t height) {
         texture_.reset(SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
                                          SDL_TEXTUREACCESS_STREAMING, width, height));
         if (!texture_) return DDERR_OUTOFVIDEOMEMORY;
+        scaleMode_ = SDL_ScaleModeNearest;
         width_ = width;
         height_ = height;
     }
     SDL_RenderSetLogicalSize(renderer_, width, height);
-    // Whole multiples keep their sharp pixels; any other scale is smoothed.
+    return S_OK;
+}
+
+// Whole multiples keep their sharp pixels; any other scale is smoothed.
+void SdlScreen::ChooseScaling() {
     int outputWidth = 0;
     int outputHeight = 0;
     SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
-    bool whole = outputWidth % width == 0 && outputHeight % height == 0;
-    SDL_SetTextureScaleMode(texture_.get(), whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
-    return S_OK;
+    bool whole = outputWidth % width_ == 0 && outputHeight % height_ == 0;
+    SDL_ScaleMode mode = whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
+    if (mode != scaleMode_) {
+        SDL_SetTextureScaleMode(texture_.get(), mode);
+        scaleMode_ = mode;
+    }
 }
 
 void SdlScreen::Restore() {
@@ -105,7 +113,10 @@ void SdlScreen::Present(bool vsync) {
     // scaled to the window's real size. They stay queued for the game.
     SDL_PumpEvents();
     SDL_RenderClear(renderer_);
-    if (texture_) SDL_RenderCopy(renderer_, texture_.get(), nullptr, nullptr);
+    if (texture_) {
+        ChooseScaling();
+        SDL_RenderCopy(renderer_, texture_.get(), nullptr, nullptr);
+    }
     SDL_RenderPresent(renderer_);
     lastPresent_ = FramePacer::Clock::now();
     pending_ = false;

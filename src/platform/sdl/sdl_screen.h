@@ -39,6 +39,7 @@ private:
     void Upload(const MemorySurface& front);
     void Present(bool vsync);
     bool PresentDue() const;
+    void ChooseScaling();
 
     SDL_Window* window_;
     SDL_Renderer* renderer_;
@@ -46,7 +47,8 @@ private:
     bool hasVsync_;
     FramePacer pacer_;
     SdlTexturePtr texture_;
-    std::unique_ptr<MemorySurface> kept_;  // the front's picture, waiting to be shown
+    SDL_ScaleMode scaleMode_ = SDL_ScaleModeNearest;  // a new texture's
+    std::unique_ptr<MemorySurface> kept_;             // the front's picture, waiting to be shown
     std::uint16_t width_ = 0;
     std::uint16_t height_ = 0;
     bool vsyncOn_;
