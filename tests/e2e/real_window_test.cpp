@@ -97,7 +97,7 @@ TEST(RealWindow, AGameStartsFullScreenShowsTheWorldMovesOnArrowsAndEndsOnEscape)
     ASSERT_TRUE(after);
     EXPECT_LT(Count(after.get(), 1, 530, 81, 575, Lit), shipBefore / 2) << "the ship left its corner";
 
-    Keys("key Escape");
+    Keys("keydown Escape sleep 0.3 keyup Escape");  // held for frames, as a finger holds it
     GameResult run = folder.Finish(60);
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_NE(run.log.find("[UPARROW] pressed"), std::string::npos);
