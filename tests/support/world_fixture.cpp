@@ -1,5 +1,7 @@
 #include "support/world_fixture.h"
 
+#include "shell/start_up.h"
+
 #include <cstring>
 #include <sstream>
 #include <stdexcept>
@@ -70,39 +72,6 @@ void MakeImages() {
                            {104, 1, 34, 34, tc::kBoom[3]}});
 }
 
-void MakeWorldObjects() {
-    shieldSprite = std::make_unique<Sprite>(&theDrawManager);
-    shieldSprite->SetImage(imgshield.get());
-    shieldSprite->AddFrame(56, 1, 127, 126);
-    shieldSprite->SetAnimRange(0, 1);
-
-    enemy = std::make_unique<Enemy>();
-    enemy->SetImage(imginvader.get());
-    enemy->AddFrame(3, 313, 124, 82);
-    enemy->AddFrame(142, 313, 124, 82);
-    enemy->SetAnimRange(0, 1);
-    enemy->MoveBy(1, 1);
-    enemy->frameDelay = 1;
-    enemy->animate = true;
-
-    player = std::make_unique<Player>();
-    player->SetImage(imgship.get());
-    player->AddFrame(1, 1, 80, 70);
-    player->SetAnimRange(0, 0);
-    player->MoveBy(1, static_cast<std::uint16_t>(Settings::vres - 70));
-
-    BuildBricks(imginvader.get());
-
-    backgroundSprite = std::make_unique<Sprite>(&theDrawManager);
-    backgroundSprite->SetImage(imgback.get());
-    backgroundSprite->AddFrame(10, 10, 789, 589);
-    backgroundSprite->SetAnimRange(0, 0);
-    backgroundSprite->MoveBy(
-        static_cast<std::uint16_t>(Settings::hres / 2 - backgroundSprite->width / 2),
-        static_cast<std::uint16_t>(Settings::vres / 2 - backgroundSprite->height / 2));
-    imgback.reset();
-}
-
 }  // namespace
 
 namespace {
@@ -137,7 +106,7 @@ void BuildTestWorld() {
     scoreTextX = scorePosition.x;
     if (!theInputManager.InitInput()) throw new user_exception("Failed to create input device!");
     MakeImages();
-    MakeWorldObjects();
+    BuildWorld();  // as start-up builds it
 }
 
 void ResetWorld() {
