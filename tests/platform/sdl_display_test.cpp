@@ -4,6 +4,8 @@
 #include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
 
+#include "support/sdl_window.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -72,15 +74,10 @@ void DrawGradient(platform::Surface& surface) {
 }
 
 TEST(SdlDisplay, TheWindowShowsFlippedFramesAndTextDrawnStraightOnTheScreen) {
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    platform::Options options;
-    options.window = true;
-    std::unique_ptr<platform::SdlBackend> backend;
-    try {
-        backend = std::make_unique<platform::SdlBackend>(options);
-    } catch (const platform::BackendError& error) {
-        GTEST_SKIP() << "no X server to open a window on: " << error.what();
-    }
+    platform::Options options = WindowedOptions();
+    std::string whyNot;
+    std::unique_ptr<platform::SdlBackend> backend = WindowedSdlBackend(whyNot);
+    if (!backend) GTEST_SKIP() << whyNot;
     if (std::system("command -v import >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "ImageMagick's import is needed to read the window back";
     }

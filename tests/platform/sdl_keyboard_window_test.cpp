@@ -4,6 +4,8 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
+#include "support/sdl_window.h"
+
 #include <cstdlib>
 
 #include "platform/api/input.h"
@@ -18,15 +20,10 @@ std::int32_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_
 }
 
 TEST(SdlKeyboardWindow, RealKeysAreReadAndAFocusLossUnacquires) {
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    platform::Options options;
-    options.window = true;
-    std::unique_ptr<platform::SdlBackend> backend;
-    try {
-        backend = std::make_unique<platform::SdlBackend>(options);
-    } catch (const platform::BackendError& error) {
-        GTEST_SKIP() << "no X server to open a window on: " << error.what();
-    }
+    platform::Options options = WindowedOptions();
+    std::string whyNot;
+    std::unique_ptr<platform::SdlBackend> backend = WindowedSdlBackend(whyNot);
+    if (!backend) GTEST_SKIP() << whyNot;
     platform::SdlBackend* sdl = backend.get();
     platform::ScopedPlatform installed(std::move(backend), options);
     platform::RegisterWindowClass("keys", IgnoreMessages);

@@ -1,6 +1,8 @@
 // The real window under an X server (the test script starts Xvfb).
 #include <gtest/gtest.h>
 
+#include "support/sdl_window.h"
+
 #include <SDL2/SDL.h>
 
 #include <cstdlib>
@@ -16,15 +18,10 @@ int framesRun = 0;
 void CountFrame() { ++framesRun; }
 
 TEST(SdlWindow, OpensAtTheConfiguredSizeMeasuresTheFontAndEndsWhenClosed) {
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    platform::Options options;
-    options.window = true;
-    std::unique_ptr<platform::SdlBackend> backend;
-    try {
-        backend = std::make_unique<platform::SdlBackend>(options);
-    } catch (const platform::BackendError& error) {
-        GTEST_SKIP() << "no X server to open a window on: " << error.what();
-    }
+    platform::Options options = WindowedOptions();
+    std::string whyNot;
+    std::unique_ptr<platform::SdlBackend> backend = WindowedSdlBackend(whyNot);
+    if (!backend) GTEST_SKIP() << whyNot;
     platform::SdlBackend* sdl = backend.get();
     platform::ScopedPlatform installed(std::move(backend), options);
 
