@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <memory>
-#include <string>
 
 #include "platform/core/platform.h"
 #include "platform/sdl/sdl_backend.h"
@@ -19,7 +18,7 @@ constexpr int kNone = -1;
 
 // One pad, plugged in for the object's lifetime (or until unplugged).
 class VirtualPad {
-  public:
+public:
     VirtualPad() {
         if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return;
         started_ = true;
@@ -56,13 +55,13 @@ class VirtualPad {
         }
     }
 
-  private:
+private:
     bool started_ = false;
     SDL_Joystick* joystick_ = nullptr;
 };
 
 class Gamepads : public ::testing::Test {
-  protected:
+protected:
     // What the game would read now, on top of the given keyboard keys.
     platform::KeyState Keys(platform::KeyState keys = {}) {
         SDL_Event event;
@@ -98,7 +97,6 @@ TEST_F(Gamepads, EachButtonAndDpadDirectionHoldsItsKeyUntilReleased) {
         pad.Press(button, false);
         ExpectOnly(Keys(), kNone);
     }
-    EXPECT_EQ(pads->Count(), 1u);
     // Buttons the game has no use for hold nothing.
     pad.Press(SDL_CONTROLLER_BUTTON_X);
     pad.Press(SDL_CONTROLLER_BUTTON_START);
@@ -143,16 +141,13 @@ TEST_F(Gamepads, PadKeysJoinTheKeyboardsAndComeAndGoWithThePad) {
     keyboard[sc::Space] = 0x80;
     pad.Press(SDL_CONTROLLER_BUTTON_A);
     pad.Press(SDL_CONTROLLER_BUTTON_DPAD_UP);
-    platform::KeyState keys = Keys(keyboard);
-    EXPECT_EQ(keys[sc::Left], 0x80);
-    EXPECT_EQ(keys[sc::Space], 0x80);  // held on both
-    EXPECT_EQ(keys[sc::Up], 0x80);
-    EXPECT_EQ(std::count(keys.begin(), keys.end(), 0x80), 3);
+    platform::KeyState both = keyboard;
+    both[sc::Up] = 0x80;  // Space is held on both
+    EXPECT_EQ(Keys(keyboard), both);
 
     pad.Unplug();
-    keys = Keys(keyboard);
+    EXPECT_EQ(Keys(keyboard), keyboard);
     EXPECT_EQ(pads->Count(), 0u);
-    EXPECT_EQ(keys, keyboard);
 
     // Plugged in again while the game runs.
     VirtualPad again;

@@ -14,10 +14,10 @@ namespace platform {
 inline constexpr const char* kNoSoundReason = "turned off with --no-sound";
 
 class SilentSound {
-  public:
+public:
     std::unique_ptr<MixingSoundDevice> MakeDevice(const std::string& why);
 
-  private:
+private:
     bool reported_ = false;
 };
 

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "platform/api/system.h"
 #include "platform/core/keyboard.h"
 #include "platform/core/platform.h"
 #include "platform/core/screen_format.h"

@@ -13,7 +13,7 @@
 namespace platform {
 
 class SdlGamepads {
-  public:
+public:
     // Starts SDL's game-controller subsystem; the pads already plugged in
     // then arrive as events, like any pad plugged in later. Where it cannot
     // start, the game is played from the keyboard alone.
@@ -30,7 +30,7 @@ class SdlGamepads {
 
     std::size_t Count() const { return pads_.size(); }
 
-  private:
+private:
     void Open(int deviceIndex);
     void Close(SDL_JoystickID instance);
 

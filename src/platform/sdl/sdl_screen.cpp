@@ -21,8 +21,7 @@ int RefreshRate(SDL_Window* window) {
 
 }  // namespace
 
-SdlScreen::SdlScreen(SDL_Window* window, SDL_Renderer* renderer, bool fullScreen,
-                     bool integerScale)
+SdlScreen::SdlScreen(SDL_Window* window, SDL_Renderer* renderer, bool fullScreen, bool integerScale)
     : window_(window),
       renderer_(renderer),
       fullScreen_(fullScreen),
@@ -59,10 +58,10 @@ PicturePoint SdlScreen::PictureAt(int windowX, int windowY) const {
     int windowWidth = 0;
     int windowHeight = 0;
     SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    if (width_ == 0 || windowWidth <= 0 || windowHeight <= 0) return {windowX, windowY};
     int outputWidth = 0;
     int outputHeight = 0;
     SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
-    if (width_ == 0 || windowWidth <= 0 || windowHeight <= 0) return {windowX, windowY};
     int outputX = static_cast<int>(std::int64_t{windowX} * outputWidth / windowWidth);
     int outputY = static_cast<int>(std::int64_t{windowY} * outputHeight / windowHeight);
     return platform::PictureAt(Placement(), width_, height_, outputX, outputY);

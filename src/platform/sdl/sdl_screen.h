@@ -1,8 +1,9 @@
 // The window's picture. The front surface is converted into a streaming
 // ARGB8888 texture (the renderers take 32-bit pixels natively and would
 // otherwise convert every frame themselves), scaled to fit the window with
-// its aspect kept (or at whole multiples only) on black, and presented: with vsync and pacing for flips, at once
-// for drawing made straight onto the screen.
+// its aspect kept (or at whole multiples only) on black, and presented: with
+// vsync and pacing for flips, at once for drawing made straight onto the
+// screen.
 #pragma once
 
 #include <chrono>
