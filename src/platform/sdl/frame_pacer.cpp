@@ -1,5 +1,6 @@
 #include "platform/sdl/frame_pacer.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace platform {
@@ -14,11 +15,14 @@ FramePacer::FramePacer(bool vsync, int refreshRate)
     : vsyncPaces_(vsync && refreshRate >= 59 && refreshRate <= 61) {}
 
 void FramePacer::BeforePresent() {
-    if (!vsyncPaces_) std::this_thread::sleep_until(nextTick_);
+    if (!vsyncPaces_) std::this_thread::sleep_until(WakeTime());
 }
 
-void FramePacer::AfterPresent() {
-    Clock::time_point now = Clock::now();
+FramePacer::Clock::time_point FramePacer::WakeTime() const {
+    return std::max(nextTick_, lastPresent_ + kShortestInterval);
+}
+
+void FramePacer::AfterPresent(Clock::time_point now) {
     if (vsyncPaces_) {
         bool quick = lastPresent_ != Clock::time_point{} && now - lastPresent_ < kQuickPresent;
         quickPresents_ = quick ? quickPresents_ + 1 : 0;

@@ -13,6 +13,9 @@ class FramePacer {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr Clock::duration kTick = std::chrono::nanoseconds(16'666'667);
+    // A late frame is made up by the next ones, but no two flips come closer
+    // than this: a player sees a frame that is rushed as a stutter too.
+    static constexpr Clock::duration kShortestInterval = std::chrono::milliseconds(12);
 
     // refreshRate in Hz, 0 when unknown (as under a virtual X server).
     FramePacer(bool vsync, int refreshRate);
@@ -20,7 +23,11 @@ public:
     // Sleeps to the next tick unless vsync paces the flips.
     void BeforePresent();
     // Moves the tick on, and notices a vsync that does not really wait.
-    void AfterPresent();
+    void AfterPresent() { AfterPresent(Clock::now()); }
+
+    // The two steps by the clock's readings, for tests.
+    Clock::time_point WakeTime() const;
+    void AfterPresent(Clock::time_point now);
 
     bool vsyncPaces() const { return vsyncPaces_; }
 

@@ -6,6 +6,7 @@
 #include "platform/core/platform.h"
 #include "platform/core/screen_format.h"
 #include "platform/sdl/sdl_keyboard.h"
+#include "platform/sdl/sdl_renderer_choice.h"
 #include "platform/sdl/sdl_sound.h"
 
 namespace platform {
@@ -32,9 +33,7 @@ bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width,
                             std::uint16_t height) {
     window_.reset(options_.window ? MakeWindowed(title, width, height) : MakeFullScreen(title));
     if (!window_) return false;
-    renderer_.reset(SDL_CreateRenderer(window_.get(), -1,
-                                       SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
-    if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
+    renderer_ = CreateRenderer(window_.get());
     if (!renderer_) {
         window_.reset();
         return false;
