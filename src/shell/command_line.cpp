@@ -43,8 +43,11 @@ std::optional<platform::FailureRequest> ParseFailure(const std::string& text) {
 
 std::string Usage() {
     return "usage: farhaven [options]\n"
-           "  --window             play in a window instead of full screen\n"
+           "  --window             play in a resizable window instead of full screen\n"
            "  --scale N            window size multiplier (1 to 8)\n"
+           "  --integer-scale      show the picture at the largest whole multiple that fits\n"
+           "  --no-sound           play in silence\n"
+           "  --no-gamepad         ignore game controllers; the keyboard alone plays\n"
            "  --headless           no window, screen or sound: a virtual clock and a key script\n"
            "  --keys FILE          headless key script (frames and the keys held in them)\n"
            "  --frames N           end the game after N frames\n"
@@ -71,6 +74,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         };
         if (argument == "--window") {
             options.window = true;
+        } else if (argument == "--integer-scale") {
+            options.integerScale = true;
+        } else if (argument == "--no-sound") {
+            options.noSound = true;
+        } else if (argument == "--no-gamepad") {
+            options.noGamepad = true;
         } else if (argument == "--headless") {
             options.headless = true;
         } else if (argument == "--rgb555") {

@@ -99,6 +99,18 @@ TEST(StartUp, MissingSoundsLeaveTheGameSilentButPlaying) {
     EXPECT_NE(At(run.log, "playing resource"), std::string::npos);
 }
 
+TEST(StartUp, NoSoundPlaysTheGameInSilenceAndSaysSoOnce) {
+    RunFolder folder;
+    folder.Write("keys.txt", "1-100 SPACE\n");  // shots that would be heard
+    GameResult run =
+        folder.Run({"--headless", "--no-sound", "--keys", "keys.txt", "--frames", "120"});
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    const std::string silent = "no audio output: sound is silent (turned off with --no-sound)";
+    ExpectInOrder(run.log, {silent, "sound manager", "playing resource", "before frame"});
+    EXPECT_EQ(run.log.find(silent, At(run.log, silent) + 1), std::string::npos) << "said twice";
+    EXPECT_EQ(run.errors, "");
+}
+
 TEST(Play, ASurfaceFailureDuringPlayEndsInTheMessageAndAFullShutdown) {
     RunFolder folder;
     // Start-up makes its sprites; the first roamie's surface then fails.

@@ -31,14 +31,32 @@ protected:
         cannonSound = nullptr;
     }
 
-    void Install() {
+    void Install(bool noSound = false) {
         platform::Options options;
         options.window = true;
+        options.noSound = noSound;
         installed = std::make_unique<platform::ScopedPlatform>(
             std::make_unique<platform::SdlBackend>(options), options);
         installed->get().debug().KeepTranscript(true);
         theSoundManager = std::make_unique<SoundManager>();
         ASSERT_TRUE(theSoundManager->InitSound(1, platform::DSSCL_EXCLUSIVE));
+    }
+
+    // The game's device and a second one are silent, a play starts no
+    // voice, and the log says why once, first.
+    void ExpectSilentAndSaidOnce(const std::string& line) {
+        std::unique_ptr<platform::SoundDevice> second;
+        ASSERT_EQ(platform::CreateSoundDevice(second), platform::S_OK);
+        const std::string& log = installed->get().debug().Transcript();
+        EXPECT_EQ(log.rfind(line, 0), 0u) << log;
+        EXPECT_EQ(log.find("no audio output", 1), std::string::npos) << log;
+        EXPECT_FALSE(Mixing(*theSoundManager->device).audible());
+        EXPECT_FALSE(Mixing(*second).audible());
+
+        ASSERT_TRUE(
+            theSoundManager->LoadWave(folder.Write("tone.wav", ToneFile()).c_str(), cannonSound));
+        PlayEffect(cannonSound);
+        EXPECT_EQ(Mixing(*theSoundManager->device).mixer().VoiceCount(), 0u);
     }
 
     std::unique_ptr<platform::ScopedPlatform> installed;
@@ -76,17 +94,14 @@ TEST_F(SdlSound, PlaysTwoOverlappingCopiesThroughTheAudioDeviceAndFreesThemAfter
 TEST_F(SdlSound, WithoutAnAudioOutputTheGameGoesOnInSilenceAndSaysSoOnce) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     Install();
-    std::unique_ptr<platform::SoundDevice> second;
-    ASSERT_EQ(platform::CreateSoundDevice(second), platform::S_OK);
-    const std::string& log = installed->get().debug().Transcript();
-    EXPECT_EQ(log.rfind("no audio output: sound is silent", 0), 0u) << log;
-    EXPECT_EQ(log.find("no audio output", 1), std::string::npos) << log;
-    EXPECT_FALSE(Mixing(*theSoundManager->device).audible());
+    ExpectSilentAndSaidOnce("no audio output: sound is silent (");
+}
 
-    ASSERT_TRUE(
-        theSoundManager->LoadWave(folder.Write("tone.wav", ToneFile()).c_str(), cannonSound));
-    PlayEffect(cannonSound);
-    EXPECT_EQ(Mixing(*theSoundManager->device).mixer().VoiceCount(), 0u);
+TEST_F(SdlSound, NoSoundLeavesTheAudioOutputClosedAndSaysSoOnce) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);  // there is one, and it stays unused
+    Install(true);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    ExpectSilentAndSaidOnce("no audio output: sound is silent (turned off with --no-sound)\n");
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ Message ScriptMessage(WindowHandle window, const ScriptEvent& event) {
 
 }  // namespace
 
-HeadlessBackend::HeadlessBackend(const Options& options) : rgb555_(options.rgb555) {
+HeadlessBackend::HeadlessBackend(const Options& options)
+    : rgb555_(options.rgb555), noSound_(options.noSound) {
     for (const FailureRequest& request : options.failures) failures_.Add(request);
     if (!options.keysFile.empty()) keyScript_ = KeyScript::Load(options.keysFile);
 }
@@ -88,7 +89,11 @@ void HeadlessBackend::TextDrawn(const TextOutput& output) {
 
 HRESULT HeadlessBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
     if (HRESULT failure = failures_.Call("dsound.create"); Failed(failure)) return failure;
-    device = std::make_unique<HeadlessSoundDevice>(sound_);
+    if (noSound_) {
+        device = silence_.MakeDevice(kNoSoundReason);
+    } else {
+        device = std::make_unique<HeadlessSoundDevice>(sound_);
+    }
     return S_OK;
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/core/backend.h"
 #include "platform/core/options.h"
+#include "platform/core/silent_sound.h"
 #include "platform/headless/failure_plan.h"
 #include "platform/headless/headless_sound.h"
 #include "platform/headless/key_script.h"
@@ -86,6 +87,8 @@ private:
     // Shared with the devices, so that it outlives them and they it.
     std::shared_ptr<SoundRecord> sound_ = std::make_shared<SoundRecord>();
     bool rgb555_ = false;
+    bool noSound_ = false;
+    SilentSound silence_;
     std::uint16_t modeWidth_ = 0;
     std::uint16_t modeHeight_ = 0;
     bool modeRestored_ = false;

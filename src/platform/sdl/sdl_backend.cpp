@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "platform/api/system.h"
 #include "platform/core/keyboard.h"
 #include "platform/core/platform.h"
 #include "platform/core/screen_format.h"
@@ -26,7 +25,9 @@ SdlSubsystems::~SdlSubsystems() {
 }
 
 SdlBackend::SdlBackend(const Options& options)
-    : options_(options), subsystems_(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) {}
+    : options_(options), subsystems_(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) {
+    if (!options.noGamepad) gamepads_ = std::make_unique<SdlGamepads>();
+}
 
 bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width,
                             std::uint16_t height) {
@@ -37,12 +38,12 @@ bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width,
         window_.reset();
         return false;
     }
-    // The picture keeps its aspect and is scaled to fit whatever the window is.
-    SDL_RenderSetLogicalSize(renderer_.get(), width, height);
+    // Whatever the picture does not cover stays black.
     SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
     SDL_RenderClear(renderer_.get());
     SDL_RenderPresent(renderer_.get());
-    screen_ = std::make_unique<SdlScreen>(window_.get(), renderer_.get(), !options_.window);
+    screen_ = std::make_unique<SdlScreen>(window_.get(), renderer_.get(), !options_.window,
+                                          options_.integerScale);
     pictureWidth_ = width;
     pictureHeight_ = height;
     return true;
@@ -52,7 +53,8 @@ SDL_Window* SdlBackend::MakeWindowed(const std::string& title, std::uint16_t wid
                                      std::uint16_t height) const {
     return SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                             width * static_cast<int>(options_.scale),
-                            height * static_cast<int>(options_.scale), SDL_WINDOW_ALLOW_HIGHDPI);
+                            height * static_cast<int>(options_.scale),
+                            SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE);
 }
 
 // The window is made the size of the desktop as well as asked to be full
@@ -77,6 +79,7 @@ void SdlBackend::ToggleFullScreen() {
     if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
         SDL_SetWindowFullscreen(window, 0);
         SDL_SetWindowBordered(window, SDL_TRUE);
+        SDL_SetWindowResizable(window, SDL_TRUE);
         SDL_SetWindowSize(window, pictureWidth_ * static_cast<int>(options_.scale),
                           pictureHeight_ * static_cast<int>(options_.scale));
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
@@ -123,12 +126,16 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
             }
             break;
         case SDL_MOUSEMOTION: {
-            auto x = static_cast<std::uint16_t>(event.motion.x);
-            auto y = static_cast<std::uint16_t>(event.motion.y);
+            // The game is told where the mouse is on its picture.
+            PicturePoint at = screen_ ? screen_->PictureAt(event.motion.x, event.motion.y)
+                                      : PicturePoint{event.motion.x, event.motion.y};
+            auto x = static_cast<std::uint16_t>(at.x);
+            auto y = static_cast<std::uint16_t>(at.y);
             Post(WM_MOUSEMOVE, 0, static_cast<std::intptr_t>(x | (std::uint32_t{y} << 16)));
             break;
         }
         default:
+            if (gamepads_) gamepads_->HandleEvent(event);
             break;
     }
 }
@@ -176,14 +183,13 @@ void SdlBackend::FrontChanged(const MemorySurface& front) {
     if (screen_) screen_->FrontChanged(front);
 }
 
-// A machine without audio output still runs the game, in silence.
+// A machine without audio output, or a player who wants quiet, still runs
+// the game, in silence; the audio output is not even opened for the latter.
 HRESULT SdlBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
-    std::string whyNot;
-    std::unique_ptr<MixingSoundDevice> sound = OpenSdlSoundDevice(whyNot);
-    if (!sound->audible() && !reportedSilence_) {
-        OutputDebugString("no audio output: sound is silent (" + whyNot + ")\n");
-        reportedSilence_ = true;
-    }
+    std::string whyNot = kNoSoundReason;
+    std::unique_ptr<MixingSoundDevice> sound;
+    if (!options_.noSound) sound = OpenSdlSoundDevice(whyNot);
+    if (!sound) sound = silence_.MakeDevice(whyNot);
     device = std::move(sound);
     return S_OK;
 }
@@ -192,6 +198,7 @@ void SdlBackend::ReadKeys(KeyState& keys) {
     int count = 0;
     const Uint8* sdlState = SDL_GetKeyboardState(&count);
     AddSdlKeysDown(sdlState, count, keys);
+    if (gamepads_) gamepads_->AddKeysDown(keys);
 }
 
 HRESULT SdlBackend::CreateInputSystem(std::unique_ptr<InputSystem>& input) {

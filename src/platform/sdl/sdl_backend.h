@@ -1,5 +1,6 @@
 // The backend a player runs: a real window (desktop full screen unless asked
-// for a window), the system's events, the real clock.
+// for a window), the system's events, the keyboard and game controllers, the
+// real clock.
 #pragma once
 
 #include <memory>
@@ -7,6 +8,8 @@
 
 #include "platform/core/backend.h"
 #include "platform/core/options.h"
+#include "platform/core/silent_sound.h"
+#include "platform/sdl/sdl_gamepads.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_screen.h"
 
@@ -52,6 +55,8 @@ private:
 
     Options options_;
     SdlSubsystems subsystems_;
+    // None with --no-gamepad. Closed before SDL itself.
+    std::unique_ptr<SdlGamepads> gamepads_;
     SdlWindowPtr window_;
     SdlRendererPtr renderer_;
     std::unique_ptr<SdlScreen> screen_;  // uses renderer_, so goes before it
@@ -60,7 +65,7 @@ private:
     bool hadFocus_ = false;
     std::uint16_t pictureWidth_ = 0;
     std::uint16_t pictureHeight_ = 0;
-    bool reportedSilence_ = false;
+    SilentSound silence_;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_screen.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/core/argb_convert.h"
 
@@ -20,10 +21,11 @@ int RefreshRate(SDL_Window* window) {
 
 }  // namespace
 
-SdlScreen::SdlScreen(SDL_Window* window, SDL_Renderer* renderer, bool fullScreen)
+SdlScreen::SdlScreen(SDL_Window* window, SDL_Renderer* renderer, bool fullScreen, bool integerScale)
     : window_(window),
       renderer_(renderer),
       fullScreen_(fullScreen),
+      integerScale_(integerScale),
       hasVsync_(RendererHasVsync(renderer)),
       pacer_(hasVsync_, RefreshRate(window)),
       vsyncOn_(hasVsync_) {}
@@ -40,17 +42,35 @@ HRESULT SdlScreen::SetMode(std::uint16_t width, std::uint16_t height) {
         width_ = width;
         height_ = height;
     }
-    SDL_RenderSetLogicalSize(renderer_, width, height);
     return S_OK;
 }
 
-// Whole multiples keep their sharp pixels; any other scale is smoothed.
-void SdlScreen::ChooseScaling() {
+// The renderer's output is the window's size in real pixels, which on a
+// high-density display is larger than the window's own units.
+PictureRect SdlScreen::Placement() const {
     int outputWidth = 0;
     int outputHeight = 0;
     SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
-    bool whole = outputWidth % width_ == 0 && outputHeight % height_ == 0;
-    SDL_ScaleMode mode = whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
+    return FitPicture(outputWidth, outputHeight, width_, height_, integerScale_);
+}
+
+PicturePoint SdlScreen::PictureAt(int windowX, int windowY) const {
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    if (width_ == 0 || windowWidth <= 0 || windowHeight <= 0) return {windowX, windowY};
+    int outputWidth = 0;
+    int outputHeight = 0;
+    SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
+    int outputX = static_cast<int>(std::int64_t{windowX} * outputWidth / windowWidth);
+    int outputY = static_cast<int>(std::int64_t{windowY} * outputHeight / windowHeight);
+    return platform::PictureAt(Placement(), width_, height_, outputX, outputY);
+}
+
+// Whole multiples keep their sharp pixels; any other scale is smoothed.
+void SdlScreen::ChooseScaling(const PictureRect& shown) {
+    SDL_ScaleMode mode =
+        WholeMultiple(shown, width_, height_) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
     if (mode != scaleMode_) {
         SDL_SetTextureScaleMode(texture_.get(), mode);
         scaleMode_ = mode;
@@ -114,8 +134,10 @@ void SdlScreen::Present(bool vsync) {
     SDL_PumpEvents();
     SDL_RenderClear(renderer_);
     if (texture_) {
-        ChooseScaling();
-        SDL_RenderCopy(renderer_, texture_.get(), nullptr, nullptr);
+        PictureRect placement = Placement();
+        SDL_Rect shown{placement.x, placement.y, placement.w, placement.h};
+        ChooseScaling(placement);
+        SDL_RenderCopy(renderer_, texture_.get(), nullptr, &shown);
     }
     SDL_RenderPresent(renderer_);
     lastPresent_ = FramePacer::Clock::now();

@@ -1,8 +1,9 @@
 // The window's picture. The front surface is converted into a streaming
 // ARGB8888 texture (the renderers take 32-bit pixels natively and would
 // otherwise convert every frame themselves), scaled to fit the window with
-// its aspect kept, and presented: with vsync and pacing for flips, at once
-// for drawing made straight onto the screen.
+// its aspect kept (or at whole multiples only) on black, and presented: with
+// vsync and pacing for flips, at once for drawing made straight onto the
+// screen.
 #pragma once
 
 #include <chrono>
@@ -11,6 +12,7 @@
 
 #include "platform/api/codes.h"
 #include "platform/core/memory_surface.h"
+#include "platform/core/picture_fit.h"
 #include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/sdl_handles.h"
 
@@ -18,7 +20,7 @@ namespace platform {
 
 class SdlScreen {
 public:
-    SdlScreen(SDL_Window* window, SDL_Renderer* renderer, bool fullScreen);
+    SdlScreen(SDL_Window* window, SDL_Renderer* renderer, bool fullScreen, bool integerScale);
 
     HRESULT SetMode(std::uint16_t width, std::uint16_t height);
     // Leaves full screen, so that a message box can be seen.
@@ -35,15 +37,22 @@ public:
     // drawings 10 ms apart, keeps its 2.55 seconds.
     void PresentPending();
 
+    // The picture pixel under a point of the window (in the window's own
+    // units, which are not pixels on a high-density display).
+    PicturePoint PictureAt(int windowX, int windowY) const;
+
 private:
     void Upload(const MemorySurface& front);
     void Present(bool vsync);
     bool PresentDue() const;
-    void ChooseScaling();
+    // Where the picture goes in the renderer's output, in its pixels.
+    PictureRect Placement() const;
+    void ChooseScaling(const PictureRect& shown);
 
     SDL_Window* window_;
     SDL_Renderer* renderer_;
     bool fullScreen_;
+    bool integerScale_;
     bool hasVsync_;
     FramePacer pacer_;
     SdlTexturePtr texture_;

@@ -9,7 +9,7 @@ SdlSoundDevice::SdlSoundDevice(std::unique_ptr<SdlAudioOutput> output)
 
 std::unique_ptr<MixingSoundDevice> OpenSdlSoundDevice(std::string& whyNot) {
     auto output = SdlAudioOutput::Open(kMixFormat, whyNot);
-    if (!output) return std::make_unique<MixingSoundDevice>(kMixFormat, SoundOutput::Silent);
+    if (!output) return nullptr;
     return std::make_unique<SdlSoundDevice>(std::move(output));
 }
 

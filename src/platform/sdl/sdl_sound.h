@@ -1,5 +1,5 @@
 // The SDL backend's sound device: the shared mixing device playing through
-// SDL's audio output, or a silent one where the machine has no output.
+// SDL's audio output.
 #pragma once
 
 #include <memory>
@@ -20,8 +20,7 @@ private:
     std::unique_ptr<SdlAudioOutput> output_;
 };
 
-// Opens the default output; a silent device, with the reason in whyNot, when
-// there is none.
+// Opens the default output; none, with the reason in whyNot, when there is none.
 std::unique_ptr<MixingSoundDevice> OpenSdlSoundDevice(std::string& whyNot);
 
 }  // namespace platform
