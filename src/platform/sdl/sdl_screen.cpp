@@ -14,6 +14,12 @@ bool RendererHasVsync(SDL_Renderer* renderer) {
            (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
 }
 
+bool RendersInSoftware(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    return SDL_GetRendererInfo(renderer, &info) == 0 &&
+           (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
+
 int RefreshRate(SDL_Window* window) {
     SDL_DisplayMode mode{};
     return SDL_GetWindowDisplayMode(window, &mode) == 0 ? mode.refresh_rate : 0;
@@ -27,6 +33,7 @@ SdlScreen::SdlScreen(SDL_Window* window, SDL_Renderer* renderer, bool fullScreen
       fullScreen_(fullScreen),
       integerScale_(integerScale),
       hasVsync_(RendererHasVsync(renderer)),
+      smoothing_(!RendersInSoftware(renderer)),
       pacer_(hasVsync_, RefreshRate(window)),
       vsyncOn_(hasVsync_) {}
 
@@ -38,6 +45,8 @@ HRESULT SdlScreen::SetMode(std::uint16_t width, std::uint16_t height) {
         texture_.reset(SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
                                          SDL_TEXTUREACCESS_STREAMING, width, height));
         if (!texture_) return DDERR_OUTOFVIDEOMEMORY;
+        // Every pixel is opaque; blending would only cost time.
+        SDL_SetTextureBlendMode(texture_.get(), SDL_BLENDMODE_NONE);
         scaleMode_ = SDL_ScaleModeNearest;
         width_ = width;
         height_ = height;
@@ -67,10 +76,12 @@ PicturePoint SdlScreen::PictureAt(int windowX, int windowY) const {
     return platform::PictureAt(Placement(), width_, height_, outputX, outputY);
 }
 
-// Whole multiples keep their sharp pixels; any other scale is smoothed.
+// Whole multiples keep their sharp pixels; any other scale is smoothed where
+// a graphics card does it. Smoothing on the processor costs several times
+// the whole frame, so the software renderer keeps to the nearest pixel.
 void SdlScreen::ChooseScaling(const PictureRect& shown) {
-    SDL_ScaleMode mode =
-        WholeMultiple(shown, width_, height_) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
+    bool smooth = smoothing_ && !WholeMultiple(shown, width_, height_);
+    SDL_ScaleMode mode = smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
     if (mode != scaleMode_) {
         SDL_SetTextureScaleMode(texture_.get(), mode);
         scaleMode_ = mode;

@@ -54,6 +54,7 @@ private:
     bool fullScreen_;
     bool integerScale_;
     bool hasVsync_;
+    bool smoothing_;  // the renderer can afford smooth scaling
     FramePacer pacer_;
     SdlTexturePtr texture_;
     SDL_ScaleMode scaleMode_ = SDL_ScaleModeNearest;  // a new texture's
