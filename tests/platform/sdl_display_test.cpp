@@ -74,15 +74,12 @@ void DrawGradient(platform::Surface& surface) {
 }
 
 TEST(SdlDisplay, TheWindowShowsFlippedFramesAndTextDrawnStraightOnTheScreen) {
-    platform::Options options = WindowedOptions();
-    std::string whyNot;
-    std::unique_ptr<platform::SdlBackend> backend = WindowedSdlBackend(whyNot);
-    if (!backend) GTEST_SKIP() << whyNot;
+    WindowedSdlPlatform windowed;
+    if (windowed.sdl() == nullptr) GTEST_SKIP() << windowed.whyNot();
     if (std::system("command -v import >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "ImageMagick's import is needed to read the window back";
     }
-    platform::SdlBackend* sdl = backend.get();
-    platform::ScopedPlatform installed(std::move(backend), options);
+    platform::SdlBackend* sdl = windowed.sdl();
     DrawManagerReset reset;
     appWindow = CreateAppWindow(kWidth, kHeight);
     ASSERT_NE(appWindow, 0u);

@@ -20,12 +20,9 @@ std::int32_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_
 }
 
 TEST(SdlKeyboardWindow, RealKeysAreReadAndAFocusLossUnacquires) {
-    platform::Options options = WindowedOptions();
-    std::string whyNot;
-    std::unique_ptr<platform::SdlBackend> backend = WindowedSdlBackend(whyNot);
-    if (!backend) GTEST_SKIP() << whyNot;
-    platform::SdlBackend* sdl = backend.get();
-    platform::ScopedPlatform installed(std::move(backend), options);
+    WindowedSdlPlatform windowed;
+    if (windowed.sdl() == nullptr) GTEST_SKIP() << windowed.whyNot();
+    platform::SdlBackend* sdl = windowed.sdl();
     platform::RegisterWindowClass("keys", IgnoreMessages);
     platform::WindowHandle window = platform::CreateWindow("keys", "keys", 320, 240);
     std::unique_ptr<platform::InputSystem> input;

@@ -18,12 +18,9 @@ int framesRun = 0;
 void CountFrame() { ++framesRun; }
 
 TEST(SdlWindow, OpensAtTheConfiguredSizeMeasuresTheFontAndEndsWhenClosed) {
-    platform::Options options = WindowedOptions();
-    std::string whyNot;
-    std::unique_ptr<platform::SdlBackend> backend = WindowedSdlBackend(whyNot);
-    if (!backend) GTEST_SKIP() << whyNot;
-    platform::SdlBackend* sdl = backend.get();
-    platform::ScopedPlatform installed(std::move(backend), options);
+    WindowedSdlPlatform windowed;
+    if (windowed.sdl() == nullptr) GTEST_SKIP() << windowed.whyNot();
+    platform::SdlBackend* sdl = windowed.sdl();
 
     textHeight = 0;
     charWidth = 0;

@@ -1,19 +1,19 @@
 #include "support/sdl_window.h"
 
 #include <cstdlib>
+#include <memory>
 
-platform::Options WindowedOptions() {
+WindowedSdlPlatform::WindowedSdlPlatform() {
+    setenv("SDL_VIDEODRIVER", "x11", 1);
     platform::Options options;
     options.window = true;
-    return options;
-}
-
-std::unique_ptr<platform::SdlBackend> WindowedSdlBackend(std::string& whyNot) {
-    setenv("SDL_VIDEODRIVER", "x11", 1);
+    std::unique_ptr<platform::SdlBackend> backend;
     try {
-        return std::make_unique<platform::SdlBackend>(WindowedOptions());
+        backend = std::make_unique<platform::SdlBackend>(options);
     } catch (const platform::BackendError& error) {
-        whyNot = std::string("no X server to open a window on: ") + error.what();
-        return nullptr;
+        whyNot_ = std::string("no X server to open a window on: ") + error.what();
+        return;
     }
+    sdl_ = backend.get();
+    installed_.emplace(std::move(backend), options);
 }
