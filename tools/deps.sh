@@ -20,6 +20,7 @@ GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libs
                fonts-dejavu-core)
 # What the tests need on top: GoogleTest, Google Benchmark, an X server for
 # the real-window tests, xdotool to type into it, ImageMagick to read its
-# screen back, sox to measure sound,
-# clang for the fuzz targets.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox clang libclang-rt-14-dev)
+# screen back, sox to measure sound, desktop-file-utils to check the
+# installed menu entry, clang for the fuzz targets.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox desktop-file-utils
+               clang libclang-rt-14-dev)

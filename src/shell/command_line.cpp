@@ -53,6 +53,7 @@ std::string Usage() {
            "  --frames N           end the game after N frames\n"
            "  --log FILE|-         write the debug lines to FILE, or - for standard error\n"
            "  --screenshot FILE    save the picture shown at exit as a PNG\n"
+           "  --record FILE        write the run's keys and window events as a key script\n"
            "  --fail STEP[=CODE][@N]  headless: make a platform step fail (tests)\n"
            "  --rgb555             headless: a 5-5-5 display instead of 5-6-5\n"
            "  --help               show this text\n"
@@ -108,6 +109,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             options.logFile = require(value());
         } else if (argument == "--screenshot") {
             options.screenshotFile = require(value());
+        } else if (argument == "--record") {
+            options.recordFile = require(value());
         } else if (argument == "--fail") {
             std::string text = require(value());
             auto request = ParseFailure(text);

@@ -9,8 +9,10 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/game_run.h"
 
@@ -65,15 +67,42 @@ int Count(SDL_Surface* screen, int left, int top, int right, int bottom,
     return count;
 }
 
+// The log's lines that pass the test.
+std::vector<std::string> Lines(const std::string& log,
+                               const std::function<bool(const std::string&)>& wanted) {
+    std::vector<std::string> lines;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);) {
+        if (wanted(line)) lines.push_back(line);
+    }
+    return lines;
+}
+
+bool MouseLine(const std::string& line) { return line.starts_with("Mouse at"); }
+
+// Frame by frame, what the game did: everything but the loop's passes (on
+// the real clock some find that no time has passed and run no frame) and
+// the mouse moves with the blank line after them (one that comes before the
+// first frame is replayed after it).
+bool FrameLine(const std::string& line) {
+    return !MouseLine(line) && !line.empty() && line != "before frame";
+}
+
+// The real window's settings for a test run, or why there can be none.
+std::string RealWindowMissing() {
+    if (std::getenv("DISPLAY") == nullptr) return "no X server (DISPLAY is not set)";
+    if (!Have("xdotool") || !Have("import")) return "xdotool and ImageMagick's import are needed";
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    return "";
+}
+
 bool Lit(int r, int g, int b) { return r + g + b > 150; }
 bool Grey(int r, int g, int b) { return r > 110 && g > 110 && b > 110 && std::abs(r - b) < 50; }
 bool PaleGreen(int r, int g, int b) { return g > 200 && r > 140 && r < 230 && b > 140 && b < 230; }
 
 TEST(RealWindow, AGameStartsFullScreenShowsTheWorldMovesOnArrowsAndEndsOnEscape) {
-    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X server (DISPLAY is not set)";
-    if (!Have("xdotool") || !Have("import")) GTEST_SKIP() << "xdotool and ImageMagick's import are needed";
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (std::string missing = RealWindowMissing(); !missing.empty()) GTEST_SKIP() << missing;
 
     RunFolder folder;
     folder.Start({});
@@ -103,6 +132,32 @@ TEST(RealWindow, AGameStartsFullScreenShowsTheWorldMovesOnArrowsAndEndsOnEscape)
     EXPECT_NE(run.log.find("[UPARROW] pressed"), std::string::npos);
     EXPECT_NE(run.log.find("[RIGHTARROW] pressed"), std::string::npos);
     EXPECT_NE(run.log.find("[ESC] pressed"), std::string::npos);
+}
+
+TEST(RealWindow, KeysAndMouseOfAGameInTheWindowReplayHeadlessAsTheyWerePlayed) {
+    if (std::string missing = RealWindowMissing(); !missing.empty()) GTEST_SKIP() << missing;
+
+    RunFolder folder;
+    folder.Start({"--record", "played.keys"});
+    ASSERT_TRUE(
+        WaitFor([&] { return folder.LogSoFar().find("before frame") != std::string::npos; }, 90))
+        << folder.LogSoFar().substr(0, 500);
+    Keys("keydown Left sleep 0.4 keyup Left mousemove 200 300 keydown space sleep 0.3 keyup space "
+         "keydown Up keydown Right sleep 0.3 keyup Up sleep 0.2 keyup Right mousemove 500 100 "
+         "keydown s sleep 0.1 keyup s sleep 0.2");
+    Keys("keydown Escape sleep 0.3 keyup Escape");
+    GameResult played = folder.Finish(60);
+    ASSERT_EQ(played.exitCode, 0) << played.errors;
+
+    GameResult replayed = folder.Run({"--headless", "--keys", "played.keys"});
+    EXPECT_EQ(replayed.exitCode, 0) << replayed.errors;
+    for (const char* expected : {"[LEFTARROW] pressed", "[SPACE]", "[UPARROW] pressed",
+                                 "[RIGHTARROW] pressed", "shield activated", "Mouse at",
+                                 "[ESC] pressed"}) {
+        EXPECT_NE(played.log.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_EQ(Lines(played.log, FrameLine), Lines(replayed.log, FrameLine));
+    EXPECT_EQ(Lines(played.log, MouseLine), Lines(replayed.log, MouseLine));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// make_resources GAME_FOLDER: writes the game's control file into the
-// folder and its pictures and sounds into GAME_FOLDER/resources.
+// make_resources GAME_FOLDER [ICON_FOLDER]: writes the game's control file
+// into the folder and its pictures and sounds into GAME_FOLDER/resources;
+// the desktop icons into ICON_FOLDER/hicolor when it is given.
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -26,14 +27,19 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_resources GAME_FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make_resources GAME_FOLDER [ICON_FOLDER]\n");
         return 2;
     }
     try {
         const std::filesystem::path folder(argv[1]);
         for (const resgen::GameFile& file : resgen::MakeGameFiles()) {
             WriteFile(folder / file.path, file.bytes);
+        }
+        if (argc == 3) {
+            for (const resgen::GameFile& file : resgen::MakeIconFiles()) {
+                WriteFile(std::filesystem::path(argv[2]) / file.path, file.bytes);
+            }
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_resources: %s\n", error.what());

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "control_file.h"
+#include "icon.h"
+#include "png_writer.h"
 #include "sheets.h"
 #include "sounds.h"
 #include "synth.h"
@@ -41,6 +43,11 @@ std::vector<GameFile> MakeGameFiles() {
     files.push_back(Sound("cannon2.wav", MakeHitBlast()));
     files.push_back(Sound("electri2.wav", MakeShieldZap()));
     return files;
+}
+
+std::vector<GameFile> MakeIconFiles() {
+    return {{"hicolor/128x128/apps/farhaven.png", EncodePng(MakeIcon128())},
+            {"hicolor/64x64/apps/farhaven.png", EncodePng(MakeIcon64())}};
 }
 
 }  // namespace resgen

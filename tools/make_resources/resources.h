@@ -1,5 +1,6 @@
 // Everything the generator makes, as file contents: the game folder's
-// control file and the resources folder's pictures and sounds.
+// control file and the resources folder's pictures and sounds, and the
+// icons an install puts in the desktop's icon theme.
 #pragma once
 
 #include <cstdint>
@@ -14,5 +15,7 @@ struct GameFile {
 };
 
 std::vector<GameFile> MakeGameFiles();
+// The desktop's icons, relative to an icon theme folder ("hicolor/...").
+std::vector<GameFile> MakeIconFiles();
 
 }  // namespace resgen

@@ -34,7 +34,8 @@ std::string TranslatePath(std::string_view gamePath);
 // Opens a file by the game's own path for reading raw bytes; empty when it cannot.
 File OpenFile(std::string_view gamePath);
 
-// The running program's own path, or empty where it cannot be found.
+// The running program's own path, as it was started (a link to it counts as
+// its place), or empty where it cannot be found.
 std::string ExecutablePath();
 
 }  // namespace platform

@@ -64,6 +64,7 @@ HRESULT Keyboard::GetDeviceState(KeyState& keys) {
     if (!Acquired()) return E_NOTACQUIRED;
     keys.fill(0);
     platform.backend().ReadKeys(keys);
+    platform.NoteKeysRead(keys);
     return S_OK;
 }
 

@@ -5,11 +5,33 @@
 
 namespace platform {
 namespace {
+
 Platform* installed = nullptr;
+
+Message EventMessage(WindowHandle window, const ScriptEvent& event) {
+    switch (event.kind) {
+        case ScriptEvent::Kind::Deactivate:
+            return {window, WM_ACTIVATEAPP, 0, 0};
+        case ScriptEvent::Kind::Activate:
+            return {window, WM_ACTIVATEAPP, 1, 0};
+        case ScriptEvent::Kind::Mouse:
+            return {window, WM_MOUSEMOVE, 0,
+                    static_cast<std::intptr_t>(event.x | (std::uint32_t{event.y} << 16))};
+        case ScriptEvent::Kind::Close:
+        case ScriptEvent::Kind::Unacquire:
+            break;
+    }
+    return {window, WM_CLOSE, 0, 0};
+}
+
 }  // namespace
 
 Platform::Platform(std::unique_ptr<Backend> backend, Options options)
-    : backend_(std::move(backend)), options_(std::move(options)) {}
+    : backend_(std::move(backend)), options_(std::move(options)) {
+    if (!options_.recordFile.empty()) {
+        recorder_ = std::make_unique<KeyRecorder>(options_.recordFile);
+    }
+}
 
 Font& Platform::font() {
     if (!font_) font_ = std::make_unique<Font>(DefaultFontPath(), kDefaultFontPointSize);
@@ -24,6 +46,31 @@ GlyphCache& Platform::glyphs() {
 void Platform::setCursorVisible(bool visible) {
     cursorVisible_ = visible;
     backend_->SetCursorVisible(visible);
+}
+
+void Platform::NoteKeyboardRead() {
+    ++frame_;
+    if (recorder_) recorder_->BeginFrame(frame_);
+}
+
+void Platform::NoteKeysRead(const KeyState& keys) {
+    if (recorder_) recorder_->KeysRead(keys);
+}
+
+// What happened is recorded as a replay would have to do it: an event that
+// found no window to go to only took the keyboard, if anything.
+void Platform::DeliverEvent(const ScriptEvent& event) {
+    using Kind = ScriptEvent::Kind;
+    bool takesKeyboard = event.kind == Kind::Unacquire || event.kind == Kind::Deactivate;
+    bool posted = event.kind != Kind::Unacquire && appWindow_ != 0;
+    if (takesKeyboard) NoteKeyboardLost();
+    if (posted) queue_.Post(EventMessage(appWindow_, event));
+    if (!recorder_) return;
+    if (posted) {
+        recorder_->EventPosted(event);
+    } else if (takesKeyboard) {
+        recorder_->EventPosted({Kind::Unacquire, 0, 0});
+    }
 }
 
 void Platform::NoteFlip() {

@@ -12,13 +12,16 @@
 #include "platform/core/debug_channel.h"
 #include "platform/core/font.h"
 #include "platform/core/glyph_cache.h"
+#include "platform/core/key_recorder.h"
 #include "platform/core/message_queue.h"
 #include "platform/core/options.h"
+#include "platform/core/script_words.h"
 
 namespace platform {
 
 class Platform {
 public:
+    // Throws BackendError when the key recording asked for cannot be written.
     Platform(std::unique_ptr<Backend> backend, Options options);
 
     Backend& backend() { return *backend_; }
@@ -41,8 +44,14 @@ public:
     // reading of the keyboard state, and what is to happen at its end is
     // posted at its first flip.
     std::uint32_t frame() const { return frame_; }
-    void NoteKeyboardRead() { ++frame_; }
+    void NoteKeyboardRead();
+    // The state a successful reading gave the game.
+    void NoteKeysRead(const KeyState& keys);
     void NoteFlip();
+
+    // A window event from the system or a key script: posted to the
+    // application window (losing the focus takes the keyboard with it).
+    void DeliverEvent(const ScriptEvent& event);
 
     // The keyboard lost the foreground (or a key script says so): every
     // keyboard device stays unacquired until it is acquired again.
@@ -57,6 +66,7 @@ private:
     DebugChannel debug_;
     std::unique_ptr<Font> font_;
     std::unique_ptr<GlyphCache> glyphs_;  // refers to font_
+    std::unique_ptr<KeyRecorder> recorder_;  // with --record
     WindowHandle appWindow_ = 0;
     bool cursorVisible_ = true;
     std::uint32_t frame_ = 0;

@@ -7,25 +7,6 @@
 #include "platform/core/screen_format.h"
 
 namespace platform {
-namespace {
-
-Message ScriptMessage(WindowHandle window, const ScriptEvent& event) {
-    switch (event.kind) {
-        case ScriptEvent::Kind::Deactivate:
-            return {window, WM_ACTIVATEAPP, 0, 0};
-        case ScriptEvent::Kind::Activate:
-            return {window, WM_ACTIVATEAPP, 1, 0};
-        case ScriptEvent::Kind::Mouse:
-            return {window, WM_MOUSEMOVE, 0,
-                    static_cast<std::intptr_t>(event.x | (std::uint32_t{event.y} << 16))};
-        case ScriptEvent::Kind::Close:
-        case ScriptEvent::Kind::Unacquire:
-            break;
-    }
-    return {window, WM_CLOSE, 0, 0};
-}
-
-}  // namespace
 
 HeadlessBackend::HeadlessBackend(const Options& options)
     : rgb555_(options.rgb555), noSound_(options.noSound) {
@@ -35,17 +16,7 @@ HeadlessBackend::HeadlessBackend(const Options& options)
 
 void HeadlessBackend::EndOfFrame(std::uint32_t frame) {
     Platform& platform = Current();
-    for (const ScriptEvent& event : keyScript_.EventsAt(frame)) {
-        if (event.kind == ScriptEvent::Kind::Unacquire) {
-            platform.NoteKeyboardLost();
-            continue;
-        }
-        // Going to the back takes the keyboard's foreground with it, as it
-        // does with a real window.
-        if (event.kind == ScriptEvent::Kind::Deactivate) platform.NoteKeyboardLost();
-        if (platform.appWindow() == 0) continue;
-        platform.queue().Post(ScriptMessage(platform.appWindow(), event));
-    }
+    for (const ScriptEvent& event : keyScript_.EventsAt(frame)) platform.DeliverEvent(event);
 }
 
 void HeadlessBackend::ReadKeys(KeyState& keys) {

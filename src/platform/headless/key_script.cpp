@@ -9,40 +9,11 @@
 
 #include "platform/api/system.h"
 #include "platform/core/backend.h"
-#include "platform/core/scan_codes.h"
 
 namespace platform {
 namespace {
 
 constexpr int kBadScriptExitCode = 2;
-
-struct NamedKey {
-    std::string_view name;
-    std::uint8_t code;
-};
-
-constexpr std::array<NamedKey, 8> kNamedKeys = {{
-    {"ESC", scancode::Escape},
-    {"R", scancode::R},
-    {"S", scancode::S},
-    {"UP", scancode::Up},
-    {"DOWN", scancode::Down},
-    {"LEFT", scancode::Left},
-    {"RIGHT", scancode::Right},
-    {"SPACE", scancode::Space},
-}};
-
-struct NamedEvent {
-    std::string_view name;
-    ScriptEvent::Kind kind;
-};
-
-constexpr std::array<NamedEvent, 4> kSimpleEvents = {{
-    {"DEACTIVATE", ScriptEvent::Kind::Deactivate},
-    {"ACTIVATE", ScriptEvent::Kind::Activate},
-    {"CLOSE", ScriptEvent::Kind::Close},
-    {"UNACQUIRE", ScriptEvent::Kind::Unacquire},
-}};
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
@@ -168,25 +139,13 @@ private:
     std::size_t ParseWord(const std::vector<std::string_view>& words, std::size_t i,
                           ScriptEntry& entry) const {
         std::string word = Upper(words[i]);
-        for (const NamedKey& key : kNamedKeys) {
-            if (word == key.name) {
-                entry.keys.push_back(key.code);
-                return i;
-            }
+        if (std::optional<std::uint8_t> code = KeyWordCode(word)) {
+            entry.keys.push_back(*code);
+            return i;
         }
-        if (word.size() == 1) {
-            std::optional<std::uint8_t> code = LetterScanCode(word[0]);
-            if (!code) code = DigitScanCode(word[0]);
-            if (code) {
-                entry.keys.push_back(*code);
-                return i;
-            }
-        }
-        for (const NamedEvent& event : kSimpleEvents) {
-            if (word == event.name) {
-                entry.events.push_back({event.kind, 0, 0});
-                return i;
-            }
+        if (std::optional<ScriptEvent::Kind> kind = SimpleEventKind(word)) {
+            entry.events.push_back({*kind, 0, 0});
+            return i;
         }
         if (word == "MOUSE") {
             std::uint16_t x = Coordinate(words, i + 1);

@@ -16,17 +16,9 @@
 #include <vector>
 
 #include "platform/api/input.h"
+#include "platform/core/script_words.h"
 
 namespace platform {
-
-struct ScriptEvent {
-    enum class Kind { Deactivate, Activate, Close, Unacquire, Mouse };
-    Kind kind = Kind::Close;
-    std::uint16_t x = 0;  // MOUSE only
-    std::uint16_t y = 0;
-
-    bool operator==(const ScriptEvent&) const = default;
-};
 
 struct ScriptEntry {
     static constexpr std::uint32_t kOpenEnd = std::numeric_limits<std::uint32_t>::max();

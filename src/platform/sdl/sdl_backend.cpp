@@ -99,24 +99,21 @@ void SdlBackend::PumpEvents() {
     while (SDL_PollEvent(&event) != 0) HandleEvent(event);
 }
 
-void SdlBackend::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-    Platform& platform = Current();
-    if (platform.appWindow() != 0) platform.queue().Post({platform.appWindow(), message, wParam, lParam});
-}
-
 void SdlBackend::HandleEvent(const SDL_Event& event) {
+    using Kind = ScriptEvent::Kind;
+    Platform& platform = Current();
     switch (event.type) {
         case SDL_QUIT:
-            Post(WM_CLOSE, 0, 0);
+            platform.DeliverEvent({Kind::Close, 0, 0});
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 hadFocus_ = true;
-                Post(WM_ACTIVATEAPP, 1, 0);
+                platform.DeliverEvent({Kind::Activate, 0, 0});
             } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-                // The keyboard only serves the window in front.
-                Current().NoteKeyboardLost();
-                if (hadFocus_) Post(WM_ACTIVATEAPP, 0, 0);
+                // The keyboard only serves the window in front; a window
+                // that never had the focus has not been deactivated.
+                platform.DeliverEvent({hadFocus_ ? Kind::Deactivate : Kind::Unacquire, 0, 0});
             }
             break;
         case SDL_KEYDOWN:
@@ -129,9 +126,8 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
             // The game is told where the mouse is on its picture.
             PicturePoint at = screen_ ? screen_->PictureAt(event.motion.x, event.motion.y)
                                       : PicturePoint{event.motion.x, event.motion.y};
-            auto x = static_cast<std::uint16_t>(at.x);
-            auto y = static_cast<std::uint16_t>(at.y);
-            Post(WM_MOUSEMOVE, 0, static_cast<std::intptr_t>(x | (std::uint32_t{y} << 16)));
+            platform.DeliverEvent(
+                {Kind::Mouse, static_cast<std::uint16_t>(at.x), static_cast<std::uint16_t>(at.y)});
             break;
         }
         default:

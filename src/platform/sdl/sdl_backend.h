@@ -51,7 +51,6 @@ private:
     SDL_Window* MakeFullScreen(const std::string& title) const;
     void ToggleFullScreen();
     void HandleEvent(const SDL_Event& event);
-    void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
     Options options_;
     SdlSubsystems subsystems_;

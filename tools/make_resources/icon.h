@@ -1,0 +1,14 @@
+// The game's icon for the desktop's menus: the player's fighter under its
+// bolt on a disc of deep space, transparent around the disc.
+#pragma once
+
+#include "png_writer.h"
+
+namespace resgen {
+
+// 128 x 128, drawn at that size.
+RgbaImage MakeIcon128();
+// 64 x 64: the large icon averaged down, so the two agree.
+RgbaImage MakeIcon64();
+
+}  // namespace resgen
