@@ -6,7 +6,6 @@
 // "vs_baseline" is the frame's time over the baseline's, measured in the
 // same run; the target is at most 2.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -107,7 +106,9 @@ double BaselineNanoseconds() {
         std::memcpy(texture.data(), picture.data(), texture.size() * 4);
         benchmark::DoNotOptimize(texture.data());
         benchmark::ClobberMemory();
-        samples.push_back(std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count());
+        samples.push_back(
+            std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
     return samples[samples.size() / 2];
@@ -128,7 +129,9 @@ void WholeFrame(benchmark::State& state) {
         state.ResumeTiming();
         auto start = std::chrono::steady_clock::now();
         RunFrame();
-        samples.push_back(std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count());
+        samples.push_back(
+            std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
     state.counters["vs_baseline"] = samples[samples.size() / 2] / baseline;
@@ -140,8 +143,9 @@ void LoadSixImages(benchmark::State& state) {
     TheGame();
     TgaLoader loader;
     for (auto _ : state) {
-        for (const char* path : {"resources\\invader1.tga", "resources\\stars2.tga", "resources\\bship.tga",
-                                 "resources\\bullets.tga", "resources\\shield2.tga", "resources\\boom.tga"}) {
+        for (const char* path :
+             {"resources\\invader1.tga", "resources\\stars2.tga", "resources\\bship.tga",
+              "resources\\bullets.tga", "resources\\shield2.tga", "resources\\boom.tga"}) {
             benchmark::DoNotOptimize(loader.Load(path));
         }
     }

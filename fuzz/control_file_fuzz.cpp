@@ -7,7 +7,8 @@
 #include "config/settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    ProfileFile profile = ProfileFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
+    ProfileFile profile =
+        ProfileFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
     for (const char* key : {"HRES", "VRES", "SHIELDLIFE", "RESOURCEPATH"}) {
         for (const char* section : {"VIDEO", "GAMEPLAY", "RESOURCES"}) {
             std::string value = profile.Lookup(section, key, "default");

@@ -1,8 +1,8 @@
 // Any file handed to the image reader gives an image whose pixels can all
 // be read, or nothing; never a read or write out of bounds.
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 #include "display/draw_manager.h"
 #include "display/image_loader.h"

@@ -12,7 +12,9 @@ namespace {
 constexpr std::size_t kMaxFileBytes = 1 << 20;
 constexpr std::size_t kMaxValueLength = 254;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -65,8 +67,8 @@ ProfileFile ProfileFile::Parse(std::string_view text) {
         std::string_view key = Trim(line.substr(0, equals));
         if (key.empty()) continue;
         std::string_view value = Unquote(Trim(line.substr(equals + 1)));
-        profile.entries_.push_back({section, std::string(key),
-                                    std::string(value.substr(0, kMaxValueLength))});
+        profile.entries_.push_back(
+            {section, std::string(key), std::string(value.substr(0, kMaxValueLength))});
     }
     return profile;
 }

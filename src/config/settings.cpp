@@ -62,9 +62,11 @@ std::string FindProgramDirectory(const char* firstArgument) {
 }
 
 void ReadControlFile() {
-    ProfileFile profile = ProfileFile::Load(platform::TranslatePath(ProgramDirectory + "\\quorlat.ctl"));
+    ProfileFile profile =
+        ProfileFile::Load(platform::TranslatePath(ProgramDirectory + "\\quorlat.ctl"));
     for (const ControlKey& entry : kControlKeys) {
-        ControlValues.insert({entry.key, profile.Lookup(entry.section, entry.key, entry.defaultText)});
+        ControlValues.insert(
+            {entry.key, profile.Lookup(entry.section, entry.key, entry.defaultText)});
     }
 }
 
@@ -82,7 +84,8 @@ void ApplyControlValues() {
 
 std::int32_t DecimalValue(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && std::strchr(" \t\n\v\f\r", text[i]) != nullptr && text[i] != '\0') ++i;
+    while (i < text.size() && std::strchr(" \t\n\v\f\r", text[i]) != nullptr && text[i] != '\0')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     std::uint32_t value = 0;

@@ -51,7 +51,8 @@ std::int32_t WindowProc(platform::WindowHandle window, std::uint32_t message, st
             return 0;
         case platform::WM_MOUSEMOVE: {
             auto bits = static_cast<std::uint32_t>(lParam);
-            DebugLog("Mouse at %d,%d\n", static_cast<int>(bits & 0xFFFF), static_cast<int>(bits >> 16));
+            DebugLog("Mouse at %d,%d\n", static_cast<int>(bits & 0xFFFF),
+                     static_cast<int>(bits >> 16));
             return 0;
         }
         default:

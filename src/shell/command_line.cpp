@@ -12,7 +12,8 @@ std::optional<std::uint32_t> ParseNumber(const std::string& text, int base = 10)
     std::uint32_t value = 0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
-    if (base == 16 && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) first += 2;
+    if (base == 16 && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        first += 2;
     auto [end, error] = std::from_chars(first, last, value, base);
     if (error != std::errc() || end != last || first == last) return std::nullopt;
     return value;

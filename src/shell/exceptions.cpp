@@ -36,9 +36,13 @@ void CopyText(char (&destination)[80], const char* source) {
 
 }  // namespace
 
-user_exception::user_exception(const char* message) { CopyText(text, message); }
+user_exception::user_exception(const char* message) {
+    CopyText(text, message);
+}
 
-const char* user_exception::GetText() { return text; }
+const char* user_exception::GetText() {
+    return text;
+}
 
 direct_exception::direct_exception(std::int32_t code) : code(code) {}
 

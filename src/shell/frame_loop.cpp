@@ -23,7 +23,9 @@ void EndExpiredShield(std::uint32_t now) {
 
 // True when the clock has moved on since the previous pass: a reading at or
 // after lastFrameEndMs wraps the difference to near 2^32.
-bool ClockHasMoved(std::uint32_t now) { return lastFrameEndMs - now > 500; }
+bool ClockHasMoved(std::uint32_t now) {
+    return lastFrameEndMs - now > 500;
+}
 
 }  // namespace
 

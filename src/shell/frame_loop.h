@@ -12,4 +12,6 @@ void RunFrame();
 std::uintptr_t RunFrameLoop(void (*frame)() = RunFrame);
 
 // The roamie chance of a frame: one draw in a hundred, those ending in 99.
-constexpr bool RoamieChance(std::int32_t draw) { return draw % 100 > 98; }
+constexpr bool RoamieChance(std::int32_t draw) {
+    return draw % 100 > 98;
+}

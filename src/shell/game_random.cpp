@@ -9,4 +9,6 @@ std::int32_t Rand() {
     return static_cast<std::int32_t>((randState >> 16) & 0x7FFF);
 }
 
-void ResetRand() { randState = 1; }
+void ResetRand() {
+    randState = 1;
+}

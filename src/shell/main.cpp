@@ -16,7 +16,8 @@ int RunGame(const CommandLine& line, const char* programPath) {
     platform::ScopedPlatform installed(platform::MakeBackend(line.options), line.options);
     platform::Platform& current = installed.get();
     if (!current.debug().Open(line.options.logFile)) {
-        std::fprintf(stderr, "farhaven: cannot write the log file %s\n", line.options.logFile.c_str());
+        std::fprintf(stderr, "farhaven: cannot write the log file %s\n",
+                     line.options.logFile.c_str());
         return 2;
     }
     // The font is needed from the window's creation on; a missing one is

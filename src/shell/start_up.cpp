@@ -24,7 +24,9 @@ constexpr std::uint8_t kTitleGreen = 255;
 constexpr std::uint8_t kTitleBlue = 192;
 
 // The title stands one text line above the screen's middle line.
-std::int32_t TitleRow() { return (Settings::vres / textHeight) / 2 - 1; }
+std::int32_t TitleRow() {
+    return (Settings::vres / textHeight) / 2 - 1;
+}
 
 }  // namespace
 
@@ -113,10 +115,12 @@ void BuildWorld() {
     backgroundSprite->SetImage(imgback.get());
     backgroundSprite->AddFrame(10, 10, 789, 589);
     backgroundSprite->SetAnimRange(0, 0);
-    backgroundSprite->MoveBy(static_cast<std::uint16_t>(Settings::hres / 2 - backgroundSprite->width / 2),
-                             static_cast<std::uint16_t>(Settings::vres / 2 - backgroundSprite->height / 2));
+    backgroundSprite->MoveBy(
+        static_cast<std::uint16_t>(Settings::hres / 2 - backgroundSprite->width / 2),
+        static_cast<std::uint16_t>(Settings::vres / 2 - backgroundSprite->height / 2));
     DebugLog("background at %d, %d", backgroundSprite->x, backgroundSprite->y);
-    DebugLog("image height = %d, image width = %d", backgroundSprite->height, backgroundSprite->width);
+    DebugLog("image height = %d, image width = %d", backgroundSprite->height,
+             backgroundSprite->width);
     imgback.reset();  // the sprite keeps its own copy of the pixels
 }
 
@@ -155,4 +159,3 @@ void ShutDown() {
     imgship.reset();
     shieldSprite.reset();
 }
-

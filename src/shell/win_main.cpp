@@ -18,7 +18,9 @@ void BeginTimerPeriod() {
     platform::TimeBeginPeriod(timerCaps.periodMin);
 }
 
-void EndTimerPeriod() { platform::TimeEndPeriod(timerCaps.periodMin); }
+void EndTimerPeriod() {
+    platform::TimeEndPeriod(timerCaps.periodMin);
+}
 
 std::int32_t WinMain(const char* programPath) {
     ProgramDirectory = FindProgramDirectory(programPath);

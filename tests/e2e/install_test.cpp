@@ -53,7 +53,7 @@ std::pair<int, int> PictureSize(const fs::path& file) {
 }
 
 class Installed : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         root_ = fs::temp_directory_path() / ("farhaven-install-" + std::to_string(::getpid()));
         fs::remove_all(root_);

@@ -1,9 +1,8 @@
 // The finished game in a real window on an X server (the test script starts
 // Xvfb), driven as a player would: look at the screen, press arrow keys,
 // press Escape.
-#include <gtest/gtest.h>
-
 #include <SDL2/SDL_image.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -78,7 +77,9 @@ std::vector<std::string> Lines(const std::string& log,
     return lines;
 }
 
-bool MouseLine(const std::string& line) { return line.starts_with("Mouse at"); }
+bool MouseLine(const std::string& line) {
+    return line.starts_with("Mouse at");
+}
 
 // Frame by frame, what the game did: everything but the loop's passes (on
 // the real clock some find that no time has passed and run no frame) and
@@ -97,9 +98,15 @@ std::string RealWindowMissing() {
     return "";
 }
 
-bool Lit(int r, int g, int b) { return r + g + b > 150; }
-bool Grey(int r, int g, int b) { return r > 110 && g > 110 && b > 110 && std::abs(r - b) < 50; }
-bool PaleGreen(int r, int g, int b) { return g > 200 && r > 140 && r < 230 && b > 140 && b < 230; }
+bool Lit(int r, int g, int b) {
+    return r + g + b > 150;
+}
+bool Grey(int r, int g, int b) {
+    return r > 110 && g > 110 && b > 110 && std::abs(r - b) < 50;
+}
+bool PaleGreen(int r, int g, int b) {
+    return g > 200 && r > 140 && r < 230 && b > 140 && b < 230;
+}
 
 TEST(RealWindow, AGameStartsFullScreenShowsTheWorldMovesOnArrowsAndEndsOnEscape) {
     if (std::string missing = RealWindowMissing(); !missing.empty()) GTEST_SKIP() << missing;
@@ -107,7 +114,8 @@ TEST(RealWindow, AGameStartsFullScreenShowsTheWorldMovesOnArrowsAndEndsOnEscape)
     RunFolder folder;
     folder.Start({});
     // The title fades in and out (about ten seconds), then the frames begin.
-    ASSERT_TRUE(WaitFor([&] { return folder.LogSoFar().find("before frame") != std::string::npos; }, 90))
+    ASSERT_TRUE(
+        WaitFor([&] { return folder.LogSoFar().find("before frame") != std::string::npos; }, 90))
         << folder.LogSoFar().substr(0, 500);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
@@ -124,7 +132,8 @@ TEST(RealWindow, AGameStartsFullScreenShowsTheWorldMovesOnArrowsAndEndsOnEscape)
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     Picture after = Screen(folder.path());
     ASSERT_TRUE(after);
-    EXPECT_LT(Count(after.get(), 1, 530, 81, 575, Lit), shipBefore / 2) << "the ship left its corner";
+    EXPECT_LT(Count(after.get(), 1, 530, 81, 575, Lit), shipBefore / 2)
+        << "the ship left its corner";
 
     Keys("keydown Escape sleep 0.3 keyup Escape");  // held for frames, as a finger holds it
     GameResult run = folder.Finish(60);
@@ -142,18 +151,19 @@ TEST(RealWindow, KeysAndMouseOfAGameInTheWindowReplayHeadlessAsTheyWerePlayed) {
     ASSERT_TRUE(
         WaitFor([&] { return folder.LogSoFar().find("before frame") != std::string::npos; }, 90))
         << folder.LogSoFar().substr(0, 500);
-    Keys("keydown Left sleep 0.4 keyup Left mousemove 200 300 keydown space sleep 0.3 keyup space "
-         "keydown Up keydown Right sleep 0.3 keyup Up sleep 0.2 keyup Right mousemove 500 100 "
-         "keydown s sleep 0.1 keyup s sleep 0.2");
+    Keys(
+        "keydown Left sleep 0.4 keyup Left mousemove 200 300 keydown space sleep 0.3 keyup space "
+        "keydown Up keydown Right sleep 0.3 keyup Up sleep 0.2 keyup Right mousemove 500 100 "
+        "keydown s sleep 0.1 keyup s sleep 0.2");
     Keys("keydown Escape sleep 0.3 keyup Escape");
     GameResult played = folder.Finish(60);
     ASSERT_EQ(played.exitCode, 0) << played.errors;
 
     GameResult replayed = folder.Run({"--headless", "--keys", "played.keys"});
     EXPECT_EQ(replayed.exitCode, 0) << replayed.errors;
-    for (const char* expected : {"[LEFTARROW] pressed", "[SPACE]", "[UPARROW] pressed",
-                                 "[RIGHTARROW] pressed", "shield activated", "Mouse at",
-                                 "[ESC] pressed"}) {
+    for (const char* expected :
+         {"[LEFTARROW] pressed", "[SPACE]", "[UPARROW] pressed", "[RIGHTARROW] pressed",
+          "shield activated", "Mouse at", "[ESC] pressed"}) {
         EXPECT_NE(played.log.find(expected), std::string::npos) << expected;
     }
     EXPECT_EQ(Lines(played.log, FrameLine), Lines(replayed.log, FrameLine));

@@ -10,7 +10,9 @@
 namespace {
 
 // Where each line stands in the log, or npos.
-std::size_t At(const std::string& log, const std::string& line) { return log.find(line + "\n"); }
+std::size_t At(const std::string& log, const std::string& line) {
+    return log.find(line + "\n");
+}
 
 void ExpectInOrder(const std::string& log, const std::vector<std::string>& lines) {
     std::size_t from = 0;

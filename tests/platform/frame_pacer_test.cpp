@@ -30,7 +30,8 @@ std::vector<Clock::time_point> Flips(int frames, Work work) {
 
 Clock::duration ShortestInterval(const std::vector<Clock::time_point>& flips) {
     Clock::duration shortest = Clock::duration::max();
-    for (std::size_t i = 1; i < flips.size(); ++i) shortest = std::min(shortest, flips[i] - flips[i - 1]);
+    for (std::size_t i = 1; i < flips.size(); ++i)
+        shortest = std::min(shortest, flips[i] - flips[i - 1]);
     return shortest;
 }
 

@@ -4,8 +4,6 @@
 #include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
 
-#include "support/sdl_window.h"
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -17,6 +15,7 @@
 #include "platform/sdl/sdl_backend.h"
 #include "shell/app_window.h"
 #include "support/display_setup.h"
+#include "support/sdl_window.h"
 
 namespace {
 

@@ -4,14 +4,13 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
-#include "support/sdl_window.h"
-
 #include <cstdlib>
 
 #include "platform/api/input.h"
 #include "platform/api/window.h"
 #include "platform/core/platform.h"
 #include "platform/sdl/sdl_backend.h"
+#include "support/sdl_window.h"
 
 namespace {
 

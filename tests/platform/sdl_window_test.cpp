@@ -1,9 +1,8 @@
 // The real window under an X server (the test script starts Xvfb).
-#include <gtest/gtest.h>
-
 #include "support/sdl_window.h"
 
 #include <SDL2/SDL.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 
@@ -15,7 +14,9 @@
 namespace {
 
 int framesRun = 0;
-void CountFrame() { ++framesRun; }
+void CountFrame() {
+    ++framesRun;
+}
 
 TEST(SdlWindow, OpensAtTheConfiguredSizeMeasuresTheFontAndEndsWhenClosed) {
     WindowedSdlPlatform windowed;

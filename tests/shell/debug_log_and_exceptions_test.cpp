@@ -42,22 +42,20 @@ TEST_P(DirectExceptionText, NamesItsCode) {
 
 INSTANTIATE_TEST_SUITE_P(
     CodeTable, DirectExceptionText,
-    ::testing::Values(CodeAndText{0x8876017C, "Out of Video Memory"},
-                      CodeAndText{0x887601AE, "Surface busy"}, CodeAndText{0x887601C2, "Lost surface"},
-                      CodeAndText{0x8876021C, "Was still drawing"},
-                      CodeAndText{0x88760234, "Primary Surface Already Exists"},
-                      CodeAndText{0x8876023B, "HWND is already set"},
-                      CodeAndText{0x88760245, "Exclusive mode is already set"},
-                      CodeAndText{0x88760091, "Invalid Pixel Format"},
-                      CodeAndText{0x88760064, "Invalid Caps"}, CodeAndText{0x88760078, "Invalid mode"},
-                      CodeAndText{0x88760082, "Invalid Object"},
-                      CodeAndText{0x8876005F, "Incompatible Primary"},
-                      CodeAndText{0x80004001, "Unsupported operation"},
-                      CodeAndText{0x8007000E, "Out of memory"},
-                      CodeAndText{0x80070057, "Invalid params"},
-                      // Success, a sound device's own code, a generic failure: not in the table.
-                      CodeAndText{0, "Unknown error"}, CodeAndText{0x88780078, "Unknown error"},
-                      CodeAndText{0x80004005, "Unknown error"}));
+    ::testing::Values(
+        CodeAndText{0x8876017C, "Out of Video Memory"}, CodeAndText{0x887601AE, "Surface busy"},
+        CodeAndText{0x887601C2, "Lost surface"}, CodeAndText{0x8876021C, "Was still drawing"},
+        CodeAndText{0x88760234, "Primary Surface Already Exists"},
+        CodeAndText{0x8876023B, "HWND is already set"},
+        CodeAndText{0x88760245, "Exclusive mode is already set"},
+        CodeAndText{0x88760091, "Invalid Pixel Format"}, CodeAndText{0x88760064, "Invalid Caps"},
+        CodeAndText{0x88760078, "Invalid mode"}, CodeAndText{0x88760082, "Invalid Object"},
+        CodeAndText{0x8876005F, "Incompatible Primary"},
+        CodeAndText{0x80004001, "Unsupported operation"}, CodeAndText{0x8007000E, "Out of memory"},
+        CodeAndText{0x80070057, "Invalid params"},
+        // Success, a sound device's own code, a generic failure: not in the table.
+        CodeAndText{0, "Unknown error"}, CodeAndText{0x88780078, "Unknown error"},
+        CodeAndText{0x80004005, "Unknown error"}));
 
 TEST(Exceptions, AreReportedThroughTheBasePointerAndDeletedSafely) {
     user_exception* caught = nullptr;

@@ -1,3 +1,5 @@
+#include "shell/frame_loop.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +9,6 @@
 #include "platform/api/system.h"
 #include "platform/api/window.h"
 #include "shell/app_window.h"
-#include "shell/frame_loop.h"
 #include "shell/game_random.h"
 #include "support/headless_platform.h"
 #include "world/world_state.h"

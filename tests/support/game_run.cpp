@@ -1,15 +1,14 @@
 #include "support/game_run.h"
 
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <signal.h>
-#include <sys/wait.h>
-
-#include <chrono>
 #include <thread>
 
 namespace {
@@ -63,7 +62,8 @@ void RunFolder::CopyResources(const std::set<std::string>& leaveOut) {
     std::filesystem::remove_all(path_ / "resources");
     std::filesystem::create_directories(path_ / "resources");
     std::error_code missing;
-    for (const auto& entry : std::filesystem::directory_iterator(GameDirectory() / "resources", missing)) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(GameDirectory() / "resources", missing)) {
         if (leaveOut.contains(entry.path().filename().string())) continue;
         std::filesystem::copy_file(entry.path(), path_ / "resources" / entry.path().filename());
     }
@@ -124,4 +124,6 @@ GameResult RunFolder::Finish(int seconds) {
     return result;
 }
 
-std::string RunFolder::LogSoFar() const { return ReadAll(path_ / "game.log"); }
+std::string RunFolder::LogSoFar() const {
+    return ReadAll(path_ / "game.log");
+}

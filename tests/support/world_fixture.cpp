@@ -1,7 +1,5 @@
 #include "support/world_fixture.h"
 
-#include "shell/start_up.h"
-
 #include <cstring>
 #include <sstream>
 #include <stdexcept>
@@ -17,6 +15,7 @@
 #include "shell/exceptions.h"
 #include "shell/frame_loop.h"
 #include "shell/game_random.h"
+#include "shell/start_up.h"
 #include "sound/sound_manager.h"
 #include "world/actors.h"
 #include "world/enemy_and_bricks.h"

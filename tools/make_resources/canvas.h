@@ -20,7 +20,7 @@ struct Pixel {
 using Paint = std::function<Color(Vec2 p, float depth)>;
 
 class Canvas {
-  public:
+public:
     Canvas(int width, int height);
 
     int Width() const { return width_; }
@@ -41,7 +41,7 @@ class Canvas {
     // Mixes a colour into one pixel with the given opacity.
     void Blend(int x, int y, Color color, float opacity);
 
-  private:
+private:
     Pixel& Ref(int x, int y);
 
     int width_;

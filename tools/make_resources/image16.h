@@ -27,7 +27,7 @@ constexpr std::uint16_t Pack555(int red, int green, int blue) {
 }
 
 class Image16 {
-  public:
+public:
     Image16(int width, int height);
 
     int Width() const { return width_; }
@@ -38,7 +38,7 @@ class Image16 {
     // Rows top first, as the file stores them.
     const std::vector<std::uint16_t>& Pixels() const { return pixels_; }
 
-  private:
+private:
     int width_;
     int height_;
     std::vector<std::uint16_t> pixels_;

@@ -9,7 +9,7 @@ namespace resgen {
 // SplitMix64: tiny, fast and well mixed, and its output is fully defined
 // by this code rather than by a standard library's distributions.
 class Rng {
-  public:
+public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
 
     std::uint32_t Next();
@@ -19,7 +19,7 @@ class Rng {
     int Below(int count);
     bool Chance(float probability);
 
-  private:
+private:
     std::uint64_t state_;
 };
 

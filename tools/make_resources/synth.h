@@ -14,37 +14,37 @@ int Samples(float seconds);
 
 // A band-limited sawtooth: the naive one aliases badly at 22 kHz.
 class SawOscillator {
-  public:
+public:
     float Next(float frequency);
 
-  private:
+private:
     float phase_ = 0.0F;
 };
 
 class SquareOscillator {
-  public:
+public:
     float Next(float frequency, float pulseWidth = 0.5F);
 
-  private:
+private:
     float phase_ = 0.0F;
 };
 
 class SineOscillator {
-  public:
+public:
     float Next(float frequency);
 
-  private:
+private:
     float phase_ = 0.0F;
 };
 
 // A state-variable filter; its cutoff may change on every sample, which is
 // what sweeps are made of.
 class LowPass {
-  public:
+public:
     explicit LowPass(float resonance = 0.7F) : damping_(1.0F / resonance) {}
     float Next(float input, float cutoff);
 
-  private:
+private:
     float damping_;
     float low_ = 0.0F;
     float band_ = 0.0F;

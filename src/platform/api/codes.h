@@ -9,8 +9,12 @@ namespace platform {
 
 using HRESULT = std::int32_t;
 
-constexpr bool Failed(HRESULT code) { return code < 0; }
-constexpr HRESULT Code(std::uint32_t bits) { return static_cast<HRESULT>(bits); }
+constexpr bool Failed(HRESULT code) {
+    return code < 0;
+}
+constexpr HRESULT Code(std::uint32_t bits) {
+    return static_cast<HRESULT>(bits);
+}
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT E_NOTIMPL = Code(0x80004001);

@@ -38,6 +38,8 @@ std::string DefaultFontPath() {
     return FARHAVEN_FONT_FILE;
 }
 
-Font& DefaultFont() { return Current().font(); }
+Font& DefaultFont() {
+    return Current().font();
+}
 
 }  // namespace platform

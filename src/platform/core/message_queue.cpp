@@ -26,7 +26,9 @@ WindowHandle WindowTable::Add(WindowProcedure procedure) {
     return handle;
 }
 
-void WindowTable::Remove(WindowHandle window) { windows_.erase(window); }
+void WindowTable::Remove(WindowHandle window) {
+    windows_.erase(window);
+}
 
 std::optional<WindowProcedure> WindowTable::Procedure(WindowHandle window) const {
     auto found = windows_.find(window);

@@ -19,16 +19,16 @@ struct FailureRequest {
 
 struct Options {
     bool headless = false;
-    bool window = false;        // a window instead of full screen
-    std::uint32_t scale = 1;    // window size multiplier
-    bool integerScale = false;  // the picture at whole multiples only
-    bool noSound = false;       // the silent sound device, whatever the machine has
-    bool noGamepad = false;     // the keyboard alone: no game controllers opened
-    std::string keysFile;       // headless key script
+    bool window = false;                  // a window instead of full screen
+    std::uint32_t scale = 1;              // window size multiplier
+    bool integerScale = false;            // the picture at whole multiples only
+    bool noSound = false;                 // the silent sound device, whatever the machine has
+    bool noGamepad = false;               // the keyboard alone: no game controllers opened
+    std::string keysFile;                 // headless key script
     std::optional<std::uint32_t> frames;  // end after this many frames
-    std::string logFile;        // "-" for standard error; empty drops the lines
+    std::string logFile;                  // "-" for standard error; empty drops the lines
     std::string screenshotFile;
-    std::string recordFile;     // where to write the run's keys and events as a key script
+    std::string recordFile;  // where to write the run's keys and events as a key script
     std::vector<FailureRequest> failures;
     bool rgb555 = false;
 };

@@ -90,7 +90,9 @@ Platform& Current() {
     return *installed;
 }
 
-bool Installed() { return installed != nullptr; }
+bool Installed() {
+    return installed != nullptr;
+}
 
 HRESULT InjectedFailure(std::string_view step) {
     return installed != nullptr ? installed->backend().InjectedFailure(step) : S_OK;

@@ -65,7 +65,7 @@ private:
     WindowTable windows_;
     DebugChannel debug_;
     std::unique_ptr<Font> font_;
-    std::unique_ptr<GlyphCache> glyphs_;  // refers to font_
+    std::unique_ptr<GlyphCache> glyphs_;     // refers to font_
     std::unique_ptr<KeyRecorder> recorder_;  // with --record
     WindowHandle appWindow_ = 0;
     bool cursorVisible_ = true;

@@ -9,16 +9,24 @@
 
 namespace platform {
 
-std::uint32_t TimeGetTime() { return Current().backend().Now(); }
+std::uint32_t TimeGetTime() {
+    return Current().backend().Now();
+}
 
-void Sleep(std::uint32_t milliseconds) { Current().backend().Sleep(milliseconds); }
+void Sleep(std::uint32_t milliseconds) {
+    Current().backend().Sleep(milliseconds);
+}
 
 // Both clocks count whole milliseconds; there is no coarser period to refine.
-TimerCaps TimeGetDevCaps() { return {1, 1000000}; }
+TimerCaps TimeGetDevCaps() {
+    return {1, 1000000};
+}
 void TimeBeginPeriod(std::uint32_t /*period*/) {}
 void TimeEndPeriod(std::uint32_t /*period*/) {}
 
-void OutputDebugString(std::string_view text) { Current().debug().Write(text); }
+void OutputDebugString(std::string_view text) {
+    Current().debug().Write(text);
+}
 
 std::string TranslatePath(std::string_view gamePath) {
     std::string path(gamePath);

@@ -88,11 +88,19 @@ std::int32_t DefWindowProc(WindowHandle window, std::uint32_t message, std::uint
     return 0;
 }
 
-void HideCursor() { Current().setCursorVisible(false); }
-void ShowCursor() { Current().setCursorVisible(true); }
-bool CursorVisible() { return Current().cursorVisible(); }
+void HideCursor() {
+    Current().setCursorVisible(false);
+}
+void ShowCursor() {
+    Current().setCursorVisible(true);
+}
+bool CursorVisible() {
+    return Current().cursorVisible();
+}
 
-TextMetrics GetTextMetrics(WindowHandle /*window*/) { return DefaultFont().Metrics(); }
+TextMetrics GetTextMetrics(WindowHandle /*window*/) {
+    return DefaultFont().Metrics();
+}
 
 void MessageBox(WindowHandle /*owner*/, const std::string& text, const std::string& caption) {
     Current().backend().ShowMessageBox(text, caption);

@@ -16,11 +16,11 @@ HRESULT FailurePlan::Call(std::string_view step) {
 
 bool FailurePlan::KnownStep(std::string_view step) {
     static constexpr std::array<std::string_view, 21> kSteps = {
-        "window.class",       "window.create",     "ddraw.create",     "ddraw.init",
-        "ddraw.cooperative",  "ddraw.mode",        "ddraw.primary",    "ddraw.backbuffer",
-        "ddraw.surface",      "ddraw.lock",        "ddraw.pixelformat", "dsound.create",
-        "dsound.cooperative", "dsound.buffer",     "dsound.lock",      "dinput.create",
-        "dinput.device",      "dinput.cooperative", "dinput.format",   "dinput.acquire",
+        "window.class",       "window.create",      "ddraw.create",      "ddraw.init",
+        "ddraw.cooperative",  "ddraw.mode",         "ddraw.primary",     "ddraw.backbuffer",
+        "ddraw.surface",      "ddraw.lock",         "ddraw.pixelformat", "dsound.create",
+        "dsound.cooperative", "dsound.buffer",      "dsound.lock",       "dinput.create",
+        "dinput.device",      "dinput.cooperative", "dinput.format",     "dinput.acquire",
         "dinput.state"};
     return std::find(kSteps.begin(), kSteps.end(), step) != kSteps.end();
 }

@@ -39,7 +39,9 @@ void HeadlessBackend::ShowMessageBox(const std::string& text, const std::string&
     messageBoxes_.push_back(text);
 }
 
-PixelFormat HeadlessBackend::ScreenFormat() const { return rgb555_ ? kFormat555 : kFormat565; }
+PixelFormat HeadlessBackend::ScreenFormat() const {
+    return rgb555_ ? kFormat555 : kFormat565;
+}
 
 HRESULT HeadlessBackend::SetDisplayMode(std::uint16_t width, std::uint16_t height) {
     modeWidth_ = width;

@@ -14,7 +14,7 @@ namespace platform {
 SdlSubsystems::SdlSubsystems(Uint32 flags) : flags_(flags) {
     if (SDL_InitSubSystem(flags) != 0) {
         throw BackendError(std::string("cannot open the display (") + SDL_GetError() +
-                           "); run with --headless where there is no screen",
+                               "); run with --headless where there is no screen",
                            1);
     }
 }
@@ -29,8 +29,7 @@ SdlBackend::SdlBackend(const Options& options)
     if (!options.noGamepad) gamepads_ = std::make_unique<SdlGamepads>();
 }
 
-bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width,
-                            std::uint16_t height) {
+bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width, std::uint16_t height) {
     window_.reset(options_.window ? MakeWindowed(title, width, height) : MakeFullScreen(title));
     if (!window_) return false;
     renderer_ = CreateRenderer(window_.get());
@@ -66,9 +65,9 @@ SDL_Window* SdlBackend::MakeFullScreen(const std::string& title) const {
         desktop.w = 800;
         desktop.h = 600;
     }
-    return SDL_CreateWindow(title.c_str(), 0, 0, desktop.w, desktop.h,
-                            SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_BORDERLESS |
-                                SDL_WINDOW_FULLSCREEN_DESKTOP);
+    return SDL_CreateWindow(
+        title.c_str(), 0, 0, desktop.w, desktop.h,
+        SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
 // Alt+Enter: full screen to a window of the picture's size and back. The
@@ -136,7 +135,9 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
     }
 }
 
-void SdlBackend::SetCursorVisible(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+void SdlBackend::SetCursorVisible(bool visible) {
+    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
 
 void SdlBackend::ShowMessageBox(const std::string& text, const std::string& caption) {
     if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(),
@@ -160,7 +161,9 @@ void SdlBackend::IdleWait() {
 
 // A real screen here is always 5-6-5; 5-5-5 is a headless option, for
 // testing the game on the other layout.
-PixelFormat SdlBackend::ScreenFormat() const { return kFormat565; }
+PixelFormat SdlBackend::ScreenFormat() const {
+    return kFormat565;
+}
 
 HRESULT SdlBackend::SetDisplayMode(std::uint16_t width, std::uint16_t height) {
     if (!screen_) return E_FAIL;  // the window comes first

@@ -11,8 +11,8 @@ constexpr unsigned kGlRenderer = 0x1F01;  // GL_RENDERER
 using GlGetString = const unsigned char* (*)(unsigned);
 
 // What the GL drivers without a card call themselves.
-constexpr std::array<std::string_view, 4> kProcessorRenderers = {
-    "llvmpipe", "softpipe", "Software Rasterizer", "SWR"};
+constexpr std::array<std::string_view, 4> kProcessorRenderers = {"llvmpipe", "softpipe",
+                                                                 "Software Rasterizer", "SWR"};
 
 }  // namespace
 

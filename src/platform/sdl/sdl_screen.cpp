@@ -16,8 +16,7 @@ bool RendererHasVsync(SDL_Renderer* renderer) {
 
 bool RendersInSoftware(SDL_Renderer* renderer) {
     SDL_RendererInfo info{};
-    return SDL_GetRendererInfo(renderer, &info) == 0 &&
-           (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
 }
 
 int RefreshRate(SDL_Window* window) {
