@@ -8,6 +8,7 @@
 
 #include "platform/core/platform.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/sdl_renderer_choice.h"
 #include "shell/app_window.h"
 #include "shell/frame_loop.h"
 
@@ -16,6 +17,25 @@ namespace {
 int framesRun = 0;
 void CountFrame() {
     ++framesRun;
+}
+
+// The software renderer where GL would be drawn on the processor (always so
+// under Xvfb), the graphics card's own where there is one.
+void ExpectTheRendererSuitsTheMachine(SDL_Renderer* chosen) {
+    SDL_RendererInfo info{};
+    ASSERT_EQ(SDL_GetRendererInfo(chosen, &info), 0);
+    if ((info.flags & SDL_RENDERER_SOFTWARE) == 0) {
+        EXPECT_FALSE(platform::RendersOnProcessor(chosen)) << info.name;
+        return;
+    }
+    platform::SdlWindowPtr probe(SDL_CreateWindow("probe", 0, 0, 64, 64, SDL_WINDOW_HIDDEN));
+    ASSERT_NE(probe, nullptr);
+    platform::SdlRendererPtr accelerated(
+        SDL_CreateRenderer(probe.get(), -1, SDL_RENDERER_ACCELERATED));
+    if (accelerated) {
+        EXPECT_TRUE(platform::RendersOnProcessor(accelerated.get()))
+            << "the software renderer was chosen over a graphics card";
+    }
 }
 
 TEST(SdlWindow, OpensAtTheConfiguredSizeMeasuresTheFontAndEndsWhenClosed) {
@@ -35,6 +55,7 @@ TEST(SdlWindow, OpensAtTheConfiguredSizeMeasuresTheFontAndEndsWhenClosed) {
     EXPECT_EQ(height, 480);
     EXPECT_EQ(textHeight, 12);
     EXPECT_EQ(charWidth, 8);
+    ExpectTheRendererSuitsTheMachine(sdl->renderer());
 
     // The close button reaches the game as SDL's quit event.
     SDL_Event quit{};

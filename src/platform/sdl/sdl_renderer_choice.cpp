@@ -38,10 +38,17 @@ SdlRendererPtr CreateRenderer(SDL_Window* window) {
     SdlRendererPtr renderer(
         SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
     if (renderer && !RendersOnProcessor(renderer.get())) return renderer;
+    bool hadAccelerated = renderer != nullptr;
     renderer.reset();
     // The window's own framebuffer, not one that SDL would draw through GL.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    return SdlRendererPtr(SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE));
+    renderer.reset(SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE));
+    // A slow picture is still better than none.
+    if (!renderer && hadAccelerated) {
+        renderer.reset(
+            SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+    }
+    return renderer;
 }
 
 }  // namespace platform
