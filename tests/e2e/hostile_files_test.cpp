@@ -18,11 +18,6 @@ namespace {
 // and sound.
 constexpr const char* kBusyPlay = "1+ SPACE\n";
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 GameResult Play(RunFolder& folder, int frames) {
     folder.Write("keys.txt", kBusyPlay);
     return folder.Run({"--headless", "--keys", "keys.txt", "--frames", std::to_string(frames)});

@@ -19,25 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'') {
-            quoted.append("'\\''");
-        } else {
-            quoted.push_back(c);
-        }
-    }
-    return quoted + "'";
-}
-
 int Shell(const std::string& command) {
     int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -61,9 +42,9 @@ protected:
         // One component, so that the build's install_manifest.txt (the
         // player's own install, to uninstall by) is left as it is.
         fs::path build = GameDirectory().parent_path();
-        installExit_ = Shell("cmake --install " + Quote(build.string()) + " --prefix " +
-                             Quote(Prefix().string()) + " --component farhaven > " +
-                             Quote((root_ / "install.txt").string()) + " 2>&1");
+        installExit_ = Shell("cmake --install " + ShellQuote(build.string()) + " --prefix " +
+                             ShellQuote(Prefix().string()) + " --component farhaven > " +
+                             ShellQuote((root_ / "install.txt").string()) + " 2>&1");
     }
     static void TearDownTestSuite() { fs::remove_all(root_); }
 
@@ -75,10 +56,11 @@ protected:
     // The launcher, run from the player's current folder; --log goes to
     // stderr.txt when it says "-".
     static GameResult Play(const std::vector<std::string>& arguments) {
-        std::string command = "cd " + Quote((root_ / "player").string()) +
-                              " && XDG_DATA_HOME=" + Quote((root_ / "data").string()) + " " +
-                              Quote((Prefix() / "bin" / "farhaven").string());
-        for (const std::string& argument : arguments) command.append(" ").append(Quote(argument));
+        std::string command = "cd " + ShellQuote((root_ / "player").string()) +
+                              " && XDG_DATA_HOME=" + ShellQuote((root_ / "data").string()) + " " +
+                              ShellQuote((Prefix() / "bin" / "farhaven").string());
+        for (const std::string& argument : arguments)
+            command.append(" ").append(ShellQuote(argument));
         command += " 2> stderr.txt < /dev/null";
         GameResult result;
         result.exitCode = Shell(command);
@@ -124,9 +106,9 @@ TEST_F(Installed, MenuEntryIsValid) {
     }
     fs::path entry = Prefix() / "share" / "applications" / "farhaven.desktop";
     std::string report = (root_ / "validate.txt").string();
-    EXPECT_EQ(
-        Shell("desktop-file-validate " + Quote(entry.string()) + " > " + Quote(report) + " 2>&1"),
-        0);
+    EXPECT_EQ(Shell("desktop-file-validate " + ShellQuote(entry.string()) + " > " +
+                    ShellQuote(report) + " 2>&1"),
+              0);
     EXPECT_EQ(ReadFile(report), "") << "warnings or hints";
 }
 

@@ -11,13 +11,6 @@
 
 namespace {
 
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::vector<std::string> Concat(std::vector<std::string> first,
                                 const std::vector<std::string>& then) {
     first.insert(first.end(), then.begin(), then.end());

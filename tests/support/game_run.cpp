@@ -11,16 +11,14 @@
 #include <sstream>
 #include <thread>
 
-namespace {
-
-std::string ReadAll(const std::filesystem::path& file) {
+std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-std::string Quote(const std::string& text) {
+std::string ShellQuote(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) {
         if (c == '\'') {
@@ -31,8 +29,6 @@ std::string Quote(const std::string& text) {
     }
     return quoted + "'";
 }
-
-}  // namespace
 
 std::filesystem::path GameDirectory() {
     const char* fromEnvironment = std::getenv("FARHAVEN_GAME_DIR");
@@ -74,17 +70,17 @@ void RunFolder::Write(const std::string& name, const std::string& text) const {
 }
 
 GameResult RunFolder::Run(const std::vector<std::string>& arguments) const {
-    std::string command = "cd " + Quote(path_.string()) + " && ./farhaven --log game.log";
+    std::string command = "cd " + ShellQuote(path_.string()) + " && ./farhaven --log game.log";
     for (const std::string& argument : arguments) {
         command += ' ';
-        command += Quote(argument);
+        command += ShellQuote(argument);
     }
     command += " 2> errors.txt < /dev/null";
     int status = std::system(command.c_str());
     GameResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.log = ReadAll(path_ / "game.log");
-    result.errors = ReadAll(path_ / "errors.txt");
+    result.log = ReadFile(path_ / "game.log");
+    result.errors = ReadFile(path_ / "errors.txt");
     return result;
 }
 
@@ -119,11 +115,11 @@ GameResult RunFolder::Finish(int seconds) {
     }
     running_ = -1;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.log = ReadAll(path_ / "game.log");
-    result.errors = ReadAll(path_ / "errors.txt");
+    result.log = ReadFile(path_ / "game.log");
+    result.errors = ReadFile(path_ / "errors.txt");
     return result;
 }
 
 std::string RunFolder::LogSoFar() const {
-    return ReadAll(path_ / "game.log");
+    return ReadFile(path_ / "game.log");
 }

@@ -42,5 +42,10 @@ private:
     int running_ = -1;  // process id of a started program
 };
 
+// A whole file's bytes; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& file);
+// One word for sh, whatever characters the text holds.
+std::string ShellQuote(const std::string& text);
+
 // The built game's folder (build/<preset>/game).
 std::filesystem::path GameDirectory();
