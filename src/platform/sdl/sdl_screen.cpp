@@ -8,15 +8,9 @@
 namespace platform {
 namespace {
 
-bool RendererHasVsync(SDL_Renderer* renderer) {
+bool RendererHas(SDL_Renderer* renderer, Uint32 flag) {
     SDL_RendererInfo info{};
-    return SDL_GetRendererInfo(renderer, &info) == 0 &&
-           (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
-}
-
-bool RendersInSoftware(SDL_Renderer* renderer) {
-    SDL_RendererInfo info{};
-    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & flag) != 0;
 }
 
 int RefreshRate(SDL_Window* window) {
@@ -31,8 +25,8 @@ SdlScreen::SdlScreen(SDL_Window* window, SDL_Renderer* renderer, bool fullScreen
       renderer_(renderer),
       fullScreen_(fullScreen),
       integerScale_(integerScale),
-      hasVsync_(RendererHasVsync(renderer)),
-      smoothing_(!RendersInSoftware(renderer)),
+      hasVsync_(RendererHas(renderer, SDL_RENDERER_PRESENTVSYNC)),
+      smoothing_(!RendererHas(renderer, SDL_RENDERER_SOFTWARE)),
       pacer_(hasVsync_, RefreshRate(window)),
       vsyncOn_(hasVsync_) {}
 
