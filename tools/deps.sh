@@ -15,7 +15,7 @@ install_missing() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# What the game needs to build and run.
+# What the game needs to build and run (play.sh installs these alone).
 GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
                fonts-dejavu-core)
 # What the tests need on top: GoogleTest, Google Benchmark, an X server for
