@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <memory>
 
+#include "common/exceptions.h"
 #include "fuzz_input_file.h"
 #include "platform/core/platform.h"
 #include "platform/headless/headless_backend.h"
-#include "shell/exceptions.h"
 #include "sound/sound_manager.h"
 
 namespace {

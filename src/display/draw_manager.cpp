@@ -1,8 +1,7 @@
 #include "display/draw_manager.h"
 
+#include "common/exceptions.h"
 #include "platform/api/window.h"
-#include "platform/core/platform.h"
-#include "shell/exceptions.h"
 
 using platform::Failed;
 using platform::HRESULT;
@@ -56,14 +55,13 @@ HRESULT DrawManager::FillAndFlip(platform::Surface& surface, std::uint32_t colou
 
 // Runs from the program once the game has returned, while the platform still
 // exists, and again from the destructor after main, when it finds nothing
-// left to release and no platform to talk to.
+// left to release and no platform to talk to (both calls below then do
+// nothing).
 void DrawManager::Teardown() {
-    if (platform::Installed()) {
-        platform::ShowCursor();
-        // The last picture on the screen, before the display is given up:
-        // saved when the command line asked for a screenshot.
-        if (primary) platform::SaveRequestedScreenshot(*primary);
-    }
+    platform::ShowCursor();
+    // The last picture on the screen, before the display is given up:
+    // saved when the command line asked for a screenshot.
+    if (primary) platform::SaveRequestedScreenshot(*primary);
     backBuffer = nullptr;
     primary.reset();
     directDraw.reset();

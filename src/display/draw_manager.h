@@ -39,5 +39,8 @@ extern std::uint32_t greenBits;
 extern std::uint32_t redBits;
 
 bool AnalysePixelFormat(platform::Surface& surface);
+
+// The display given up and the pixel format forgotten, as in a fresh process (tests).
+void ResetDisplay();
 // 8-bit channels to a pixel of the screen's format (in the low 16 bits).
 std::uint32_t PackColor(std::uint32_t red, std::uint32_t green, std::uint32_t blue);

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "common/exceptions.h"
 #include "display/draw_manager.h"
 #include "display/image_loader.h"
 #include "platform/api/system.h"
-#include "shell/exceptions.h"
 
 using platform::Failed;
 using platform::HRESULT;

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <memory>
 
+#include "common/debug_log.h"
+#include "common/window_metrics.h"
 #include "config/settings.h"
 #include "display/draw_manager.h"
 #include "platform/api/system.h"
-#include "shell/app_window.h"
-#include "shell/debug_log.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "common/debug_log.h"
+#include "common/window_metrics.h"
 #include "config/settings.h"
 #include "input/key_actions.h"
-#include "shell/app_window.h"
-#include "shell/debug_log.h"
 #include "world/actors.h"
 #include "world/shield.h"
 #include "world/world_state.h"
@@ -87,4 +87,9 @@ bool InputManager::PollKeyboard() {
 void InputManager::Release() {
     keyboard.reset();
     directInput.reset();
+}
+
+void ResetInput() {
+    theInputManager.Release();
+    theInputManager = InputManager();
 }

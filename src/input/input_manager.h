@@ -32,3 +32,6 @@ private:
 };
 
 extern InputManager theInputManager;
+
+// Gives up the keyboard and forgets everything read (tests).
+void ResetInput();

@@ -1,11 +1,11 @@
 #include "input/key_actions.h"
 
+#include "common/debug_log.h"
+#include "common/window_metrics.h"
 #include "display/draw_manager.h"
 #include "display/text_overlay.h"
 #include "platform/api/system.h"
 #include "platform/api/window.h"
-#include "shell/app_window.h"
-#include "shell/debug_log.h"
 #include "world/actors.h"
 #include "world/player_shots.h"
 #include "world/world_state.h"

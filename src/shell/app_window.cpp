@@ -1,13 +1,10 @@
 #include "shell/app_window.h"
 
+#include "common/debug_log.h"
+#include "common/exceptions.h"
 #include "platform/api/window.h"
-#include "shell/debug_log.h"
-#include "shell/exceptions.h"
 
 const char* const appTitle = "Far Haven";
-platform::WindowHandle appWindow = 0;
-std::uint16_t textHeight = 0;
-std::uint16_t charWidth = 0;
 std::uint16_t appActive = 1;
 
 namespace {

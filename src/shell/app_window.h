@@ -1,14 +1,15 @@
-// The one application window and what its procedure keeps track of.
+// The one application window and what its procedure keeps track of (the
+// window's handle and the font's measurements are in common/window_metrics.h,
+// for the whole game to read).
 #pragma once
 
 #include <cstdint>
 
+#include "common/window_metrics.h"
 #include "platform/api/window.h"
 
 extern const char* const appTitle;
-extern platform::WindowHandle appWindow;
-extern std::uint16_t textHeight;
-extern std::uint16_t charWidth;
+// 0 once another program has the foreground: the frame loop then ends.
 extern std::uint16_t appActive;
 
 // Registers the window class and creates the window; WM_CREATE has measured

@@ -1,11 +1,11 @@
 #include "shell/frame_loop.h"
 
+#include "common/game_random.h"
 #include "config/settings.h"
 #include "input/input_manager.h"
 #include "platform/api/system.h"
 #include "platform/api/window.h"
 #include "shell/app_window.h"
-#include "shell/game_random.h"
 #include "world/enemy_and_bricks.h"
 #include "world/enemy_shots.h"
 #include "world/player_shots.h"

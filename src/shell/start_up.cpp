@@ -1,5 +1,8 @@
 #include "shell/start_up.h"
 
+#include "common/debug_log.h"
+#include "common/exceptions.h"
+#include "common/game_random.h"
 #include "config/settings.h"
 #include "display/draw_manager.h"
 #include "display/image_loader.h"
@@ -9,13 +12,13 @@
 #include "platform/api/system.h"
 #include "platform/api/window.h"
 #include "shell/app_window.h"
-#include "shell/debug_log.h"
-#include "shell/exceptions.h"
-#include "shell/win_main.h"
+#include "shell/frame_loop.h"
 #include "sound/sound_manager.h"
 #include "world/actors.h"
 #include "world/enemy_and_bricks.h"
 #include "world/world_state.h"
+
+platform::TimerCaps timerCaps;
 
 namespace {
 
@@ -29,6 +32,15 @@ std::int32_t TitleRow() {
 }
 
 }  // namespace
+
+void BeginTimerPeriod() {
+    timerCaps = platform::TimeGetDevCaps();
+    platform::TimeBeginPeriod(timerCaps.periodMin);
+}
+
+void EndTimerPeriod() {
+    platform::TimeEndPeriod(timerCaps.periodMin);
+}
 
 void StartDevices() {
     theDrawManager.Init(appWindow, platform::DDSCL_EXCLUSIVE | platform::DDSCL_FULLSCREEN,
@@ -143,19 +155,21 @@ void ReportError(const char* text) {
 
 void ShutDown() {
     EndTimerPeriod();
-    if (theSoundManager) {
-        theSoundManager->device.reset();
-        theSoundManager.reset();
-    }
+    ReleaseSound();
     roamieList.clear();
     theInputManager.Release();
-    booms.reset();
-    enemy.reset();
-    player.reset();
-    backgroundSprite.reset();
-    imginvader.reset();
-    imgbullets.reset();
-    imgshield.reset();
-    imgship.reset();
-    shieldSprite.reset();
+    ReleaseWorldObjects();
+}
+
+void ResetGame() {
+    ResetWorldState();
+    ResetInput();
+    ReleaseSound();
+    ResetDisplay();
+    ResetConfiguration();
+    ResetRand();
+    ResetWindowMetrics();
+    appActive = 1;
+    lastFrameEndMs = 0;
+    timerCaps = {};
 }

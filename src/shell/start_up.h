@@ -3,6 +3,13 @@
 #pragma once
 
 #include "display/text_overlay.h"
+#include "platform/api/system.h"
+
+extern platform::TimerCaps timerCaps;
+
+// The finest clock period the system offers, asked for while the game runs.
+void BeginTimerPeriod();
+void EndTimerPeriod();
 
 // The display, the sound device, the three sounds, and the intro playing.
 void StartDevices();
@@ -22,3 +29,7 @@ void HideTitle(const TextPos& loading);
 void ReportError(const char* text);
 // Everything start-up made, given up in order.
 void ShutDown();
+// Every global of the game, in every folder, back to how a fresh process has
+// it: for tests, which play many games in one process. The platform must
+// still be installed (the display gives itself up through it).
+void ResetGame();

@@ -1,26 +1,15 @@
 #include "shell/win_main.h"
 
+#include "common/exceptions.h"
 #include "config/settings.h"
 #include "shell/app_window.h"
-#include "shell/exceptions.h"
 #include "shell/frame_loop.h"
 #include "shell/start_up.h"
-
-platform::TimerCaps timerCaps;
 
 namespace {
 // What the program returns after one of the handlers has shown an error.
 constexpr std::int32_t kHandledErrorExitCode = 1;
 }  // namespace
-
-void BeginTimerPeriod() {
-    timerCaps = platform::TimeGetDevCaps();
-    platform::TimeBeginPeriod(timerCaps.periodMin);
-}
-
-void EndTimerPeriod() {
-    platform::TimeEndPeriod(timerCaps.periodMin);
-}
 
 std::int32_t WinMain(const char* programPath) {
     ProgramDirectory = FindProgramDirectory(programPath);

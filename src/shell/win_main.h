@@ -3,12 +3,5 @@
 
 #include <cstdint>
 
-#include "platform/api/system.h"
-
-extern platform::TimerCaps timerCaps;
-
 // Returns the process exit code. The platform must be installed.
 std::int32_t WinMain(const char* programPath);
-
-void BeginTimerPeriod();
-void EndTimerPeriod();

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "common/exceptions.h"
 #include "platform/api/system.h"
-#include "shell/exceptions.h"
 #include "sound/sound_manager.h"
 #include "sound/wave_file.h"
 

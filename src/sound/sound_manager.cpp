@@ -1,7 +1,7 @@
 #include "sound/sound_manager.h"
 
-#include "shell/debug_log.h"
-#include "shell/exceptions.h"
+#include "common/debug_log.h"
+#include "common/exceptions.h"
 
 std::unique_ptr<SoundManager> theSoundManager;
 platform::SoundBuffer* introSound = nullptr;
@@ -34,6 +34,16 @@ bool SoundManager::InitSound(platform::WindowHandle window, std::uint32_t level)
 bool SoundManager::DuplicateSound(platform::SoundBuffer* source, platform::SoundBuffer*& copy) {
     if (device) device->DuplicateSoundBuffer(source, copy);
     return true;
+}
+
+void ReleaseSound() {
+    if (theSoundManager) {
+        theSoundManager->device.reset();
+        theSoundManager.reset();
+    }
+    introSound = nullptr;
+    cannonSound = nullptr;
+    shieldSound = nullptr;
 }
 
 void PlayEffect(platform::SoundBuffer* effect) {

@@ -24,6 +24,10 @@ extern platform::SoundBuffer* introSound;
 extern platform::SoundBuffer* cannonSound;
 extern platform::SoundBuffer* shieldSound;
 
+// Releases the device, which takes every buffer and copy with it, and
+// forgets the three sounds, so that nothing points at a freed buffer.
+void ReleaseSound();
+
 // Plays an effect as every caller does: a fresh copy started once, so that
 // plays overlap. A sound that never loaded stays silent.
 void PlayEffect(platform::SoundBuffer* effect);

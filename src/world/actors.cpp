@@ -1,8 +1,8 @@
 #include "world/actors.h"
 
+#include "common/debug_log.h"
 #include "config/settings.h"
 #include "display/draw_manager.h"
-#include "shell/debug_log.h"
 
 Actor::Actor(std::uint16_t startHealth) : Sprite(&theDrawManager), health(startHealth) {}
 

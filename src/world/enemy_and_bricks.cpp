@@ -2,13 +2,14 @@
 
 #include <memory>
 
+#include "common/debug_log.h"
+#include "common/game_random.h"
 #include "config/settings.h"
 #include "display/draw_manager.h"
 #include "display/sprite.h"
-#include "shell/debug_log.h"
-#include "shell/game_random.h"
 #include "world/actors.h"
 #include "world/explosions.h"
+#include "world/shots.h"
 #include "world/world_state.h"
 
 namespace {
@@ -52,15 +53,7 @@ void MoveEnemy(Enemy& ship) {
 void FireEnemyShot(const Enemy& ship) {
     if (static_cast<std::int64_t>(enemyShotList.size()) == Settings::maxBulletsEnemy) return;
     DebugLog("Sprite fire ..");
-    auto shot = std::make_unique<Sprite>(&theDrawManager);
-    shot->SetImage(imgbullets.get());
-    shot->AddFrame(64, 36, 26, 22);
-    shot->AddFrame(100, 36, 26, 22);
-    shot->SetAnimRange(0, 1);
-    shot->frameDelay = 1;
-    shot->animate = true;
-    shot->velX = 0;
-    shot->velY = 6;
+    auto shot = MakeShot(Shooter::Enemy);
     shot->MoveBy(ship.x, ship.y);
     enemyShotList.push_back(std::move(shot));
 }

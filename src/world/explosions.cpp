@@ -3,9 +3,9 @@
 #include <array>
 #include <memory>
 
+#include "common/debug_log.h"
 #include "display/draw_manager.h"
 #include "display/sprite.h"
-#include "shell/debug_log.h"
 #include "sound/sound_manager.h"
 #include "world/actors.h"
 #include "world/world_state.h"

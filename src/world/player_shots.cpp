@@ -2,15 +2,15 @@
 
 #include <memory>
 
+#include "common/debug_log.h"
 #include "config/settings.h"
-#include "display/draw_manager.h"
 #include "display/sprite.h"
 #include "platform/api/system.h"
-#include "shell/debug_log.h"
 #include "world/actors.h"
 #include "world/enemy_and_bricks.h"
 #include "world/explosions.h"
 #include "world/moving_lists.h"
+#include "world/shots.h"
 #include "world/world_state.h"
 
 namespace {
@@ -63,15 +63,7 @@ void HitEnemy(Sprite& shot) {
 
 void FirePlayerShot() {
     if (static_cast<std::int64_t>(playerShotList.size()) == Settings::maxBulletsPlayer) return;
-    auto shot = std::make_unique<Sprite>(&theDrawManager);
-    shot->SetImage(imgbullets.get());
-    shot->AddFrame(6, 38, 26, 22);
-    shot->AddFrame(40, 36, 26, 22);
-    shot->SetAnimRange(0, 1);
-    shot->frameDelay = 1;
-    shot->animate = true;
-    shot->velX = 0;
-    shot->velY = -10;
+    auto shot = MakeShot(Shooter::Player);
     // Centred above the ship, level with its top.
     shot->MoveBy(static_cast<std::uint16_t>(player->x + player->width / 2 - shot->width / 2),
                  player->y);

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/window_metrics.h"
 #include "config/settings.h"
 #include "display/draw_manager.h"
 #include "display/sprite.h"
 #include "display/text_overlay.h"
-#include "shell/app_window.h"
 #include "world/actors.h"
 #include "world/moving_lists.h"
 #include "world/shield.h"

@@ -2,13 +2,11 @@
 
 #include <memory>
 
+#include "common/game_random.h"
 #include "config/settings.h"
-#include "shell/debug_log.h"
-#include "shell/game_random.h"
 #include "world/actors.h"
-#include "world/explosions.h"
 #include "world/moving_lists.h"
-#include "world/shield.h"
+#include "world/threats.h"
 #include "world/world_state.h"
 
 namespace {
@@ -20,29 +18,6 @@ std::uint16_t RandomBelow(std::int32_t limit) {
     std::int32_t draw = Rand();
     if (limit == 0) return 0;
     return static_cast<std::uint16_t>(draw % limit);
-}
-
-bool AbsorbedByShield(Roamie& roamie) {
-    PlaceShieldOverPlayer();
-    if (!PointInside(roamie, *shieldSprite)) return false;
-    DebugLog("collision with shield!");
-    player->score += 10;
-    roamie.visible = false;
-    DebugLog("Adding boom");
-    AddBoom(roamie.x, roamie.y);
-    return true;
-}
-
-// The ship is hit even when it is already dead: a dead ship dies again.
-bool StrikesPlayer(Roamie& roamie) {
-    if (!PointInside(roamie, *player)) return false;
-    roamie.visible = false;
-    player->score += 10;
-    DebugLog("collision with player");
-    player->Hit(&roamie);
-    DebugLog("Adding boom");
-    AddBoom(roamie.x, roamie.y);
-    return true;
 }
 
 }  // namespace
@@ -64,15 +39,6 @@ void SpawnRoamie() {
 
 void UpdateRoamies() {
     CullAndMove(roamieList, [] {});
-    for (auto roamie = roamieList.begin(); roamie != roamieList.end();) {
-        if (shieldOn == 1) {
-            // While the shield is up nothing reaches the ship.
-            roamie = AbsorbedByShield(**roamie) ? roamieList.erase(roamie) : std::next(roamie);
-        } else if (StrikesPlayer(**roamie)) {
-            roamie = roamieList.erase(roamie);
-            if (player->GetHealth() == 0) HeroDeathSequence();
-        } else {
-            ++roamie;
-        }
-    }
+    // A roamie scores 10 however it ends against the ship.
+    ResolveThreats(roamieList, 10);
 }

@@ -1,9 +1,9 @@
 #include "world/shield.h"
 
+#include "common/debug_log.h"
 #include "config/settings.h"
 #include "display/sprite.h"
 #include "platform/api/system.h"
-#include "shell/debug_log.h"
 #include "sound/sound_manager.h"
 #include "world/actors.h"
 #include "world/world_state.h"

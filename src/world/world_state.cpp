@@ -31,3 +31,30 @@ std::int32_t brickCount = 12;
 const std::array<std::uint16_t, 12> enemyActionTable = {1, 1, 1, 1, 1, 1, 1, 1, 4, 4, 4, 0};
 
 std::uint16_t scoreTextX = 0;
+
+void ReleaseWorldObjects() {
+    booms.reset();
+    enemy.reset();
+    player.reset();
+    backgroundSprite.reset();
+    imginvader.reset();
+    imgbullets.reset();
+    imgshield.reset();
+    imgship.reset();
+    shieldSprite.reset();
+}
+
+void ResetWorldState() {
+    brickList.clear();
+    playerShotList.clear();
+    enemyShotList.clear();
+    roamieList.clear();
+    boomList.clear();
+    ReleaseWorldObjects();
+    imgback.reset();
+    shieldOn = 0;
+    shieldStartMs = 0;
+    enemyMovingRight = 1;
+    brickCount = 12;
+    scoreTextX = 0;
+}

@@ -54,3 +54,9 @@ extern const std::array<std::uint16_t, 12> enemyActionTable;
 // x of the centred text "SCORE = 000000", set once by start-up for the
 // heads-up line.
 extern std::uint16_t scoreTextX;
+
+// What shutdown gives up of the world, in its order: the explosion image,
+// the enemy, the player, the background, the other images, the shield.
+void ReleaseWorldObjects();
+// Every global above back to how a fresh process has it (tests).
+void ResetWorldState();

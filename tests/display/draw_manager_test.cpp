@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "common/exceptions.h"
 #include "platform/api/window.h"
-#include "shell/exceptions.h"
 #include "support/display_setup.h"
 #include "support/headless_platform.h"
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "common/exceptions.h"
 #include "display/draw_manager.h"
-#include "shell/exceptions.h"
 #include "support/display_setup.h"
 #include "support/headless_platform.h"
 

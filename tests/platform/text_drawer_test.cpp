@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/core/font.h"
-#include "platform/core/glyph_cache.h"
 #include "platform/core/memory_surface.h"
 #include "platform/core/screen_format.h"
 #include "support/headless_platform.h"

@@ -13,10 +13,10 @@
 #include <fstream>
 #include <string>
 
+#include "common/exceptions.h"
 #include "decoded_files.h"
 #include "display/draw_manager.h"
 #include "display/image_loader.h"
-#include "shell/exceptions.h"
 #include "sound/sound_manager.h"
 #include "support/display_setup.h"
 #include "support/headless_platform.h"

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "common/game_random.h"
 #include "config/settings.h"
 #include "platform/api/system.h"
 #include "platform/api/window.h"
 #include "shell/app_window.h"
-#include "shell/game_random.h"
 #include "support/headless_platform.h"
 #include "world/world_state.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "common/exceptions.h"
 #include "platform/api/window.h"
 #include "shell/app_window.h"
-#include "shell/exceptions.h"
 #include "support/headless_platform.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Reading WAV files into sound buffers: whole, unusual, damaged and hostile.
 #include <gtest/gtest.h>
 
-#include "shell/exceptions.h"
+#include "common/exceptions.h"
 #include "sound/sound_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "shell/exceptions.h"
+#include "common/exceptions.h"
 #include "sound/sound_fixture.h"
 
 namespace {

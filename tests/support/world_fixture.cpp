@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "common/exceptions.h"
+#include "common/game_random.h"
 #include "config/settings.h"
 #include "display/draw_manager.h"
 #include "display/sprite.h"
@@ -12,14 +14,13 @@
 #include "platform/api/window.h"
 #include "platform/core/platform.h"
 #include "shell/app_window.h"
-#include "shell/exceptions.h"
 #include "shell/frame_loop.h"
-#include "shell/game_random.h"
 #include "shell/start_up.h"
 #include "sound/sound_manager.h"
 #include "world/actors.h"
 #include "world/enemy_and_bricks.h"
 #include "world/roamies.h"
+#include "world/shots.h"
 #include "world/world_state.h"
 
 namespace tc = test_colors;
@@ -109,40 +110,7 @@ void BuildTestWorld() {
 }
 
 void ResetWorld() {
-    brickList.clear();
-    playerShotList.clear();
-    enemyShotList.clear();
-    roamieList.clear();
-    boomList.clear();
-    shieldSprite.reset();
-    enemy.reset();
-    player.reset();
-    backgroundSprite.reset();
-    for (auto* image : {&imginvader, &imgback, &imgship, &imgbullets, &imgshield, &booms}) {
-        image->reset();
-    }
-    shieldOn = 0;
-    shieldStartMs = 0;
-    enemyMovingRight = 1;
-    brickCount = 12;
-    scoreTextX = 0;
-    lastFrameEndMs = 0;
-
-    theInputManager.Release();
-    theInputManager = InputManager();
-    // The loaded sounds belong to the device and go with it.
-    introSound = nullptr;
-    cannonSound = nullptr;
-    shieldSound = nullptr;
-    theSoundManager.reset();
-    theDrawManager.Teardown();
-
-    appWindow = 0;
-    appActive = 1;
-    textHeight = 0;
-    charWidth = 0;
-    ResetRand();
-    ResetConfiguration();
+    ResetGame();
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -199,34 +167,20 @@ std::uintptr_t WorldTest::RunLoop() {
 
 namespace {
 
-struct Cut {
-    std::uint16_t x, y, width, height;
-};
-
-Sprite& AddShot(SpriteList& list, std::uint16_t x, std::uint16_t y, Cut first, Cut second,
-                std::int16_t velY) {
-    auto shot = std::make_unique<Sprite>(&theDrawManager);
-    shot->SetImage(imgbullets.get());
-    for (const Cut& frame : {first, second}) {
-        shot->AddFrame(frame.x, frame.y, frame.width, frame.height);
-    }
-    shot->SetAnimRange(0, 1);
-    shot->frameDelay = 1;
-    shot->animate = true;
-    shot->velY = velY;
-    shot->MoveBy(x, y);
-    list.push_back(std::move(shot));
+Sprite& AddShot(SpriteList& list, Shooter shooter, std::uint16_t x, std::uint16_t y) {
+    list.push_back(MakeShot(shooter));
+    list.back()->MoveBy(x, y);
     return *list.back();
 }
 
 }  // namespace
 
 Sprite& WorldTest::AddPlayerShotAt(std::uint16_t x, std::uint16_t y) {
-    return AddShot(playerShotList, x, y, {6, 38, 26, 22}, {40, 36, 26, 22}, -10);
+    return AddShot(playerShotList, Shooter::Player, x, y);
 }
 
 Sprite& WorldTest::AddEnemyShotAt(std::uint16_t x, std::uint16_t y) {
-    return AddShot(enemyShotList, x, y, {64, 36, 26, 22}, {100, 36, 26, 22}, 6);
+    return AddShot(enemyShotList, Shooter::Enemy, x, y);
 }
 
 Roamie& WorldTest::AddRoamieAt(std::uint16_t x, std::uint16_t y, std::uint16_t turnX) {

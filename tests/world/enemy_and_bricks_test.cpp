@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/game_random.h"
 #include "config/settings.h"
-#include "shell/game_random.h"
 #include "support/world_fixture.h"
 #include "world/world_state.h"
 

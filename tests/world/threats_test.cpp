@@ -2,8 +2,8 @@
 // the shield that absorbs them, and a dead ship that is hit again.
 #include <gtest/gtest.h>
 
+#include "common/game_random.h"
 #include "config/settings.h"
-#include "shell/game_random.h"
 #include "support/world_fixture.h"
 #include "world/enemy_shots.h"
 #include "world/render_frame.h"

@@ -1,6 +1,5 @@
-// PNG files for the desktop's icons: 8-bit RGBA, deflate's stored blocks
-// (no compression: an icon is a few kilobytes either way), so the encoder
-// stays a page long and needs no library.
+// PNG files for the desktop's icons, written by SDL2_image (libpng), as the
+// game's screenshots are.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +13,8 @@ struct RgbaImage {
     std::vector<std::uint8_t> rgba;  // straight alpha, top row first
 };
 
+// The image as the bytes of a PNG file; throws std::runtime_error when
+// SDL2_image cannot encode it.
 std::vector<std::uint8_t> EncodePng(const RgbaImage& image);
 
 }  // namespace resgen

@@ -106,6 +106,7 @@ HRESULT CreateDisplayDevice(std::unique_ptr<DisplayDevice>& device);
 
 // Called as the game gives up the display, with the surface on the screen:
 // saves that picture when the command line asked for it (--screenshot).
+// Nothing once the platform is gone.
 void SaveRequestedScreenshot(const Surface& visible);
 
 }  // namespace platform

@@ -54,6 +54,8 @@ std::int32_t DefWindowProc(WindowHandle window, std::uint32_t message, std::uint
                            std::intptr_t lParam);
 
 void HideCursor();
+// Also called by the display's teardown as the program exits, after the
+// platform is gone: it then does nothing.
 void ShowCursor();
 bool CursorVisible();
 

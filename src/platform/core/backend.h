@@ -90,7 +90,6 @@ public:
     virtual void TextDrawn(const TextOutput& /*output*/) {}
 
     virtual HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) = 0;
-    virtual HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) = 0;
 };
 
 }  // namespace platform

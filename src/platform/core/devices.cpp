@@ -10,8 +10,4 @@ HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
     return Current().backend().CreateSoundDevice(device);
 }
 
-HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) {
-    return Current().backend().CreateInputSystem(input);
-}
-
 }  // namespace platform

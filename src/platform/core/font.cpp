@@ -2,34 +2,41 @@
 
 #include <SDL2/SDL_ttf.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/core/platform.h"
+#include "platform/core/sdl_handles.h"
 
 namespace platform {
 
-Font::Font(const std::string& path, int pointSize) {
-    if (TTF_WasInit() == 0 && TTF_Init() != 0) {
+TtfLibrary::TtfLibrary() {
+    if (TTF_Init() != 0) {
         throw FontError(std::string("cannot start the font renderer: ") + TTF_GetError());
     }
-    font_ = TTF_OpenFont(path.c_str(), pointSize);
-    if (font_ == nullptr) {
+}
+
+TtfLibrary::~TtfLibrary() {
+    TTF_Quit();
+}
+
+void Font::CloseFont::operator()(_TTF_Font* font) const {
+    TTF_CloseFont(font);
+}
+
+Font::Font(const std::string& path, int pointSize) : font_(TTF_OpenFont(path.c_str(), pointSize)) {
+    if (!font_) {
         throw FontError("cannot open the font " + path + " (" + TTF_GetError() +
                         "): install the package fonts-dejavu-core or set FARHAVEN_FONT "
                         "to a DejaVu Sans Mono Bold file");
     }
     // Solid glyphs, no hinting surprises: the cell is the font's full height
     // and every character advances by the same amount.
-    TTF_SetFontHinting(font_, TTF_HINTING_NORMAL);
+    TTF_SetFontHinting(handle(), TTF_HINTING_NORMAL);
     int advance = 0;
-    TTF_GlyphMetrics(font_, 'x', nullptr, nullptr, nullptr, nullptr, &advance);
-    metrics_.height = TTF_FontHeight(font_);
+    TTF_GlyphMetrics(handle(), 'x', nullptr, nullptr, nullptr, nullptr, &advance);
+    metrics_.height = TTF_FontHeight(handle());
     metrics_.averageCharWidth = advance;
-}
-
-Font::~Font() {
-    TTF_CloseFont(font_);
-    TTF_Quit();
 }
 
 std::string DefaultFontPath() {
@@ -40,6 +47,41 @@ std::string DefaultFontPath() {
 
 Font& DefaultFont() {
     return Current().font();
+}
+
+const Glyph& GlyphCache::Get(std::uint8_t character) {
+    auto& glyph = glyphs_[character];
+    if (!glyph) glyph = std::make_unique<Glyph>(Render(character));
+    return *glyph;
+}
+
+Glyph GlyphCache::Render(std::uint8_t character) const {
+    Glyph glyph;
+    int minX = 0;
+    int advance = 0;
+    if (TTF_GlyphMetrics32(font_.handle(), character, &minX, nullptr, nullptr, nullptr, &advance) ==
+        0) {
+        glyph.advance = advance;
+    }
+    // Solid rendering: one ink colour, no anti-aliasing, so the text keeps
+    // exactly the colour it is drawn in. A glyph that reaches left of its
+    // pen position comes out with its surface starting there.
+    SdlSurfacePtr rendered(
+        TTF_RenderGlyph32_Solid(font_.handle(), character, {255, 255, 255, 255}));
+    if (!rendered) return glyph;  // nothing to ink (a control or soft hyphen, say)
+    glyph.offsetX = std::min(minX, 0);
+    glyph.width = rendered->w;
+    glyph.height = rendered->h;
+    glyph.mask.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
+    SDL_LockSurface(rendered.get());
+    for (int y = 0; y < glyph.height; ++y) {
+        const auto* row = static_cast<const std::uint8_t*>(rendered->pixels) + y * rendered->pitch;
+        for (int x = 0; x < glyph.width; ++x) {
+            glyph.mask[static_cast<std::size_t>(y * glyph.width + x)] = row[x] != 0 ? 1 : 0;
+        }
+    }
+    SDL_UnlockSurface(rendered.get());
+    return glyph;
 }
 
 }  // namespace platform

@@ -1,7 +1,10 @@
 // The keyboard api's shared half: the device's set-up steps, its acquisition
 // and the reading of its state. A backend only says which keys are down.
+// Also the letters and digits in the keyboard's scan codes, which follow the
+// keys' places on the board rather than the alphabet.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -30,8 +33,9 @@ public:
     HRESULT CreateKeyboard(std::unique_ptr<KeyboardDevice>& keyboard) override;
 };
 
-// What a backend's CreateInputSystem does: the shared input system, unless
-// a failure was asked for.
-HRESULT MakeInputSystem(std::unique_ptr<InputSystem>& input);
+// 'A' to 'Z' (either case); none for anything else.
+std::optional<std::uint8_t> LetterScanCode(char letter);
+// '0' to '9'; none for anything else.
+std::optional<std::uint8_t> DigitScanCode(char digit);
 
 }  // namespace platform

@@ -2,7 +2,7 @@
 
 #include "platform/core/blitter.h"
 #include "platform/core/platform.h"
-#include "platform/core/surface_context.h"
+#include "platform/core/text_drawer.h"
 
 namespace platform {
 

@@ -1,14 +1,32 @@
 // What the command line asks of the platform.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/api/codes.h"
 
 namespace platform {
+
+// The platform steps that a headless run can be told to fail.
+inline constexpr std::array<std::string_view, 21> kFailureSteps = {
+    "window.class",       "window.create",      "ddraw.create",      "ddraw.init",
+    "ddraw.cooperative",  "ddraw.mode",         "ddraw.primary",     "ddraw.backbuffer",
+    "ddraw.surface",      "ddraw.lock",         "ddraw.pixelformat", "dsound.create",
+    "dsound.cooperative", "dsound.buffer",      "dsound.lock",       "dinput.create",
+    "dinput.device",      "dinput.cooperative", "dinput.format",     "dinput.acquire",
+    "dinput.state"};
+
+constexpr bool IsFailureStep(std::string_view step) {
+    for (std::string_view known : kFailureSteps) {
+        if (known == step) return true;
+    }
+    return false;
+}
 
 // `--fail STEP[=CODE][@N]`: STEP fails with CODE from its N-th call on.
 struct FailureRequest {

@@ -11,7 +11,6 @@
 #include "platform/core/backend.h"
 #include "platform/core/debug_channel.h"
 #include "platform/core/font.h"
-#include "platform/core/glyph_cache.h"
 #include "platform/core/key_recorder.h"
 #include "platform/core/message_queue.h"
 #include "platform/core/options.h"

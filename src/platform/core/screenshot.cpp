@@ -8,24 +8,18 @@
 
 #include "platform/core/argb_convert.h"
 #include "platform/core/platform.h"
+#include "platform/core/sdl_handles.h"
 
 namespace platform {
-namespace {
-struct FreeSurface {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using SdlSurface = std::unique_ptr<SDL_Surface, FreeSurface>;
-}  // namespace
-
 bool SavePng(const MemorySurface& surface, const std::string& path, std::string& error) {
-    SdlSurface argb(SDL_CreateRGBSurfaceWithFormat(0, surface.Width(), surface.Height(), 32,
-                                                   SDL_PIXELFORMAT_ARGB8888));
+    SdlSurfacePtr argb(SDL_CreateRGBSurfaceWithFormat(0, surface.Width(), surface.Height(), 32,
+                                                      SDL_PIXELFORMAT_ARGB8888));
     if (!argb) {
         error = SDL_GetError();
         return false;
     }
     ConvertToArgb(surface, static_cast<std::uint32_t*>(argb->pixels), argb->pitch);
-    SdlSurface rgb(SDL_ConvertSurfaceFormat(argb.get(), SDL_PIXELFORMAT_RGB24, 0));
+    SdlSurfacePtr rgb(SDL_ConvertSurfaceFormat(argb.get(), SDL_PIXELFORMAT_RGB24, 0));
     if (!rgb || IMG_SavePNG(rgb.get(), path.c_str()) != 0) {
         error = SDL_GetError();
         return false;

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "platform/api/input.h"
-#include "platform/core/scan_codes.h"
+#include "platform/core/keyboard.h"
 
 namespace platform {
 namespace {

@@ -92,7 +92,7 @@ void HideCursor() {
     Current().setCursorVisible(false);
 }
 void ShowCursor() {
-    Current().setCursorVisible(true);
+    if (Installed()) Current().setCursorVisible(true);
 }
 bool CursorVisible() {
     return Current().cursorVisible();

@@ -21,9 +21,6 @@ public:
     // Counts a call of the step and says whether it fails, and with what.
     HRESULT Call(std::string_view step);
 
-    // Every step name the game knows, for checking requests.
-    static bool KnownStep(std::string_view step);
-
 private:
     std::map<std::string, FailureRequest, std::less<>> requests_;
     std::map<std::string, std::uint32_t, std::less<>> calls_;

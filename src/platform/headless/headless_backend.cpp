@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "platform/core/keyboard.h"
 #include "platform/core/platform.h"
 #include "platform/core/screen_format.h"
 
@@ -68,10 +67,6 @@ HRESULT HeadlessBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device)
         device = std::make_unique<HeadlessSoundDevice>(sound_);
     }
     return S_OK;
-}
-
-HRESULT HeadlessBackend::CreateInputSystem(std::unique_ptr<InputSystem>& input) {
-    return MakeInputSystem(input);
 }
 
 }  // namespace platform

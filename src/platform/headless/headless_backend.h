@@ -45,7 +45,6 @@ public:
     void TextDrawn(const TextOutput& output) override;
 
     HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
-    HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) override;
 
     // For tests.
     VirtualClock& clock() { return clock_; }

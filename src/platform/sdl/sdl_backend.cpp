@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "platform/core/keyboard.h"
 #include "platform/core/platform.h"
 #include "platform/core/screen_format.h"
 #include "platform/sdl/sdl_keyboard.h"
@@ -198,10 +197,6 @@ void SdlBackend::ReadKeys(KeyState& keys) {
     const Uint8* sdlState = SDL_GetKeyboardState(&count);
     AddSdlKeysDown(sdlState, count, keys);
     if (gamepads_) gamepads_->AddKeysDown(keys);
-}
-
-HRESULT SdlBackend::CreateInputSystem(std::unique_ptr<InputSystem>& input) {
-    return MakeInputSystem(input);
 }
 
 }  // namespace platform

@@ -8,12 +8,24 @@
 
 #include "platform/core/backend.h"
 #include "platform/core/options.h"
+#include "platform/core/sdl_handles.h"
 #include "platform/core/silent_sound.h"
 #include "platform/sdl/sdl_gamepads.h"
-#include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_screen.h"
 
 namespace platform {
+
+// SDL's subsystems, started for the backend's lifetime.
+class SdlSubsystems {
+public:
+    explicit SdlSubsystems(Uint32 flags);
+    ~SdlSubsystems();
+    SdlSubsystems(const SdlSubsystems&) = delete;
+    SdlSubsystems& operator=(const SdlSubsystems&) = delete;
+
+private:
+    Uint32 flags_;
+};
 
 class SdlBackend : public Backend {
 public:
@@ -40,7 +52,6 @@ public:
     void FrontChanged(const MemorySurface& front) override;
 
     HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
-    HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) override;
 
     SDL_Window* window() const { return window_.get(); }
     SDL_Renderer* renderer() const { return renderer_.get(); }

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "platform/core/scan_codes.h"
+#include "platform/core/keyboard.h"
 
 namespace platform {
 namespace {

@@ -1,7 +1,7 @@
 // Which SDL renderer shows the picture.
 #pragma once
 
-#include "platform/sdl/sdl_handles.h"
+#include "platform/core/sdl_handles.h"
 
 namespace platform {
 

@@ -13,8 +13,8 @@
 #include "platform/api/codes.h"
 #include "platform/core/memory_surface.h"
 #include "platform/core/picture_fit.h"
+#include "platform/core/sdl_handles.h"
 #include "platform/sdl/frame_pacer.h"
-#include "platform/sdl/sdl_handles.h"
 
 namespace platform {
 

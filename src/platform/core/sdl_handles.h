@@ -1,4 +1,4 @@
-// Owning handles for the SDL objects the backend keeps.
+// Owning handles for the SDL objects the platform keeps: one deleter for all.
 #pragma once
 
 #include <SDL2/SDL.h>
@@ -20,17 +20,5 @@ using SdlRendererPtr = std::unique_ptr<SDL_Renderer, SdlDeleter>;
 using SdlTexturePtr = std::unique_ptr<SDL_Texture, SdlDeleter>;
 using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SdlDeleter>;
 using SdlGameControllerPtr = std::unique_ptr<SDL_GameController, SdlDeleter>;
-
-// SDL's subsystems, started for the backend's lifetime.
-class SdlSubsystems {
-public:
-    explicit SdlSubsystems(Uint32 flags);
-    ~SdlSubsystems();
-    SdlSubsystems(const SdlSubsystems&) = delete;
-    SdlSubsystems& operator=(const SdlSubsystems&) = delete;
-
-private:
-    Uint32 flags_;
-};
 
 }  // namespace platform

@@ -1,10 +1,10 @@
-#include "shell/command_line.h"
+#include "main/command_line.h"
 
 #include <charconv>
 #include <cstdint>
 #include <optional>
 
-#include "platform/headless/failure_plan.h"
+#include "platform/core/options.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ std::optional<platform::FailureRequest> ParseFailure(const std::string& text) {
         request.code = static_cast<platform::HRESULT>(*code);
         rest.resize(equals);
     }
-    if (!platform::FailurePlan::KnownStep(rest)) return std::nullopt;
+    if (!platform::IsFailureStep(rest)) return std::nullopt;
     request.step = rest;
     return request;
 }

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "common/debug_log.h"
+#include "common/exceptions.h"
 #include "platform/api/codes.h"
-#include "shell/debug_log.h"
-#include "shell/exceptions.h"
 #include "support/headless_platform.h"
 
 namespace {

@@ -1,19 +1,27 @@
 // The program: reads the command line, installs the platform it asks for,
-// and runs the game.
+// and runs the game. This is the one place that knows both backends.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "display/draw_manager.h"
-#include "platform/core/make_backend.h"
+#include "main/command_line.h"
 #include "platform/core/platform.h"
-#include "shell/command_line.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/sdl/sdl_backend.h"
 #include "shell/win_main.h"
 
 namespace {
 
+// Headless with --headless, else SDL; throws BackendError when it cannot start.
+std::unique_ptr<platform::Backend> MakeBackend(const platform::Options& options) {
+    if (options.headless) return std::make_unique<platform::HeadlessBackend>(options);
+    return std::make_unique<platform::SdlBackend>(options);
+}
+
 int RunGame(const CommandLine& line, const char* programPath) {
-    platform::ScopedPlatform installed(platform::MakeBackend(line.options), line.options);
+    platform::ScopedPlatform installed(MakeBackend(line.options), line.options);
     platform::Platform& current = installed.get();
     if (!current.debug().Open(line.options.logFile)) {
         std::fprintf(stderr, "farhaven: cannot write the log file %s\n",

@@ -1,4 +1,4 @@
-#include "shell/game_random.h"
+#include "common/game_random.h"
 
 namespace {
 std::uint32_t randState = 1;

@@ -1,4 +1,4 @@
-#include "shell/exceptions.h"
+#include "common/exceptions.h"
 
 #include <cstring>
 

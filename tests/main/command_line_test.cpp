@@ -1,6 +1,6 @@
 // The command line: every option is in the usage text and is accepted, and
 // the comfort options reach the platform's options.
-#include "shell/command_line.h"
+#include "main/command_line.h"
 
 #include <gtest/gtest.h>
 
