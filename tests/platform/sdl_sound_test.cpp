@@ -11,6 +11,7 @@
 #include "platform/sdl/sdl_backend.h"
 #include "sound/sound_manager.h"
 #include "support/sound_output.h"
+#include "support/files.h"
 #include "support/wave_files.h"
 
 namespace {

@@ -4,29 +4,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <thread>
-
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string ShellQuote(const std::string& text) {
     std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'') {
-            quoted += "'\\''";
-        } else {
-            quoted += c;
-        }
-    }
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
@@ -36,12 +20,7 @@ std::filesystem::path GameDirectory() {
 }
 
 RunFolder::RunFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("farhaven-run-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_ / "resources");
-    std::filesystem::copy_file(GameDirectory() / "farhaven", path_ / "farhaven");
+    std::filesystem::copy_file(GameDirectory() / "farhaven", path() / "farhaven");
     CopyResources();
 }
 
@@ -50,38 +29,26 @@ RunFolder::~RunFolder() {
         ::kill(running_, SIGKILL);
         ::waitpid(running_, nullptr, 0);
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }
 
 void RunFolder::CopyResources(const std::set<std::string>& leaveOut) {
-    std::filesystem::remove_all(path_ / "resources");
-    std::filesystem::create_directories(path_ / "resources");
-    std::error_code missing;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(GameDirectory() / "resources", missing)) {
+    std::filesystem::remove_all(path() / "resources");
+    std::filesystem::create_directories(path() / "resources");
+    for (const auto& entry : std::filesystem::directory_iterator(GameDirectory() / "resources")) {
         if (leaveOut.contains(entry.path().filename().string())) continue;
-        std::filesystem::copy_file(entry.path(), path_ / "resources" / entry.path().filename());
+        std::filesystem::copy_file(entry.path(), path() / "resources" / entry.path().filename());
     }
 }
 
-void RunFolder::Write(const std::string& name, const std::string& text) const {
-    std::ofstream(path_ / name, std::ios::binary) << text;
+GameResult RunFolder::Result(int status) const {
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(path() / "game.log"),
+            ReadFile(path() / "errors.txt")};
 }
 
 GameResult RunFolder::Run(const std::vector<std::string>& arguments) const {
-    std::string command = "cd " + ShellQuote(path_.string()) + " && ./farhaven --log game.log";
-    for (const std::string& argument : arguments) {
-        command += ' ';
-        command += ShellQuote(argument);
-    }
-    command += " 2> errors.txt < /dev/null";
-    int status = std::system(command.c_str());
-    GameResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.log = ReadFile(path_ / "game.log");
-    result.errors = ReadFile(path_ / "errors.txt");
-    return result;
+    std::string command = "cd " + ShellQuote(path().string()) + " && ./farhaven --log game.log";
+    for (const std::string& argument : arguments) command += ' ' + ShellQuote(argument);
+    return Result(std::system((command + " 2> errors.txt < /dev/null").c_str()));
 }
 
 void RunFolder::Start(const std::vector<std::string>& arguments) {
@@ -90,7 +57,7 @@ void RunFolder::Start(const std::vector<std::string>& arguments) {
     running_ = ::fork();
     if (running_ != 0) return;
     // The child: from the run folder, errors to a file, no input.
-    if (::chdir(path_.c_str()) != 0) ::_exit(127);
+    if (::chdir(path().c_str()) != 0) ::_exit(127);
     if (!std::freopen("errors.txt", "wb", stderr) || !std::freopen("/dev/null", "rb", stdin)) {
         ::_exit(127);
     }
@@ -102,7 +69,6 @@ void RunFolder::Start(const std::vector<std::string>& arguments) {
 }
 
 GameResult RunFolder::Finish(int seconds) {
-    GameResult result;
     int status = 0;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     while (::waitpid(running_, &status, WNOHANG) == 0) {
@@ -114,12 +80,5 @@ GameResult RunFolder::Finish(int seconds) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     running_ = -1;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.log = ReadFile(path_ / "game.log");
-    result.errors = ReadFile(path_ / "errors.txt");
-    return result;
-}
-
-std::string RunFolder::LogSoFar() const {
-    return ReadFile(path_ / "game.log");
+    return Result(status);
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
+
 struct GameResult {
     int exitCode = -1;
     std::string log;     // the debug channel (--log)
@@ -17,15 +19,15 @@ struct GameResult {
 class RunFolder {
 public:
     // A fresh folder holding a copy of the program (so that it finds its
-    // control file here) and, unless told otherwise, the generated resources.
+    // control file here) and the generated resources.
     RunFolder();
     ~RunFolder();
     RunFolder(const RunFolder&) = delete;
     RunFolder& operator=(const RunFolder&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return folder_.path(); }
     void CopyResources(const std::set<std::string>& leaveOut = {});
-    void Write(const std::string& name, const std::string& text) const;
+    void Write(const std::string& name, const std::string& text) const { folder_.Write(name, text); }
 
     // Runs the program here with the arguments; --log goes to a file of the folder.
     GameResult Run(const std::vector<std::string>& arguments) const;
@@ -35,15 +37,15 @@ public:
     void Start(const std::vector<std::string>& arguments);
     GameResult Finish(int seconds);
     // The log so far, while the program runs.
-    std::string LogSoFar() const;
+    std::string LogSoFar() const { return ReadFile(path() / "game.log"); }
 
 private:
-    std::filesystem::path path_;
+    GameResult Result(int status) const;
+
+    TempFolder folder_;
     int running_ = -1;  // process id of a started program
 };
 
-// A whole file's bytes; empty when it cannot be read.
-std::string ReadFile(const std::filesystem::path& file);
 // One word for sh, whatever characters the text holds.
 std::string ShellQuote(const std::string& text);
 

@@ -1,9 +1,5 @@
 #include "support/wave_files.h"
 
-#include <stdlib.h>
-
-#include <fstream>
-#include <stdexcept>
 
 platform::WaveFormat PcmFormat(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits) {
     auto blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
@@ -46,20 +42,4 @@ WaveBuilder& WaveBuilder::Chunk(const char* id, const std::vector<std::uint8_t>&
     Put(declaredSize.value_or(static_cast<std::uint32_t>(body.size())), 4);
     bytes_.insert(bytes_.end(), body.begin(), body.end());
     return *this;
-}
-
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "farhaven-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    path_ = pattern;
-}
-
-std::string TempFolder::Write(const std::string& name,
-                              const std::vector<std::uint8_t>& bytes) const {
-    std::filesystem::path file = path_ / name;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return file.string();
 }

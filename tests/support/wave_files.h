@@ -2,9 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/api/sound.h"
@@ -29,17 +27,4 @@ public:
 private:
     void Put(std::uint32_t value, int bytes);
     std::vector<std::uint8_t> bytes_;
-};
-
-// A folder of its own, removed at the end.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-    // Writes the file (making its folders) and returns its path.
-    std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
-
-private:
-    std::filesystem::path path_;
 };

@@ -1,0 +1,70 @@
+#include "support/files.h"
+
+#include <SDL2/SDL_image.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/core/sdl_handles.h"
+
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "farhaven-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempFolder::Write(const std::string& name, std::string_view bytes) const {
+    std::filesystem::path file = path_ / name;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
+    return file.string();
+}
+
+std::string TempFolder::Write(const std::string& name,
+                              const std::vector<std::uint8_t>& bytes) const {
+    return Write(name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+namespace {
+
+Picture FromSurface(platform::SdlSurfacePtr loaded) {
+    Picture picture;
+    if (loaded) loaded.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+    if (!loaded) {
+        picture.error = IMG_GetError();
+        return picture;
+    }
+    picture.width = loaded->w;
+    picture.height = loaded->h;
+    for (int y = 0; y < loaded->h; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const std::uint8_t*>(loaded->pixels) + y * loaded->pitch);
+        for (int x = 0; x < loaded->w; ++x) picture.argb.push_back(row[x]);
+    }
+    return picture;
+}
+
+}  // namespace
+
+Picture ReadPicture(const std::filesystem::path& file) {
+    return FromSurface(platform::SdlSurfacePtr(IMG_Load(file.c_str())));
+}
+
+Picture DecodePicture(const std::vector<std::uint8_t>& bytes) {
+    return FromSurface(platform::SdlSurfacePtr(
+        IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1)));
+}
