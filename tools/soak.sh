@@ -10,4 +10,4 @@ FARHAVEN_SOAK_FRAMES="${1:-100000}" \
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    build/asan/tests/test_world --gtest_filter='Soak.*'
+    build/asan/tests/test_world --gtest_filter='*Soak*'

@@ -1,27 +1,29 @@
+// The display device: its set-up and what each failing step leaves, the
+// fill-and-flip, the pixel format and its colours, and the teardown that
+// saves the last picture.
 #include "display/draw_manager.h"
 
-#include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 #include "common/exceptions.h"
 #include "platform/api/window.h"
+#include "platform/core/memory_surface.h"
 #include "support/display_setup.h"
+#include "support/files.h"
 #include "support/headless_platform.h"
 
 namespace {
 
 using platform::HRESULT;
 
-constexpr std::uint32_t kFlags = platform::DDSCL_EXCLUSIVE | platform::DDSCL_FULLSCREEN;
-
 // The code of the direct_exception that Init throws, 0 when it returns.
 HRESULT InitFailure(std::uint16_t width = 800, std::uint16_t height = 600,
                     std::uint16_t bitsPerPixel = 16) {
     try {
-        EXPECT_TRUE(theDrawManager.Init(1, kFlags, width, height, bitsPerPixel));
+        theDrawManager.Init(1, platform::DDSCL_EXCLUSIVE | platform::DDSCL_FULLSCREEN, width,
+                            height, bitsPerPixel);
     } catch (direct_exception* error) {
         std::unique_ptr<direct_exception> owned(error);
         return owned->code;
@@ -31,137 +33,113 @@ HRESULT InitFailure(std::uint16_t width = 800, std::uint16_t height = 600,
 
 class DrawManagerTest : public HeadlessTest {
 protected:
-    DrawManagerReset reset;
+    ~DrawManagerTest() override { ResetDisplay(); }
 };
 
-TEST_F(DrawManagerTest, InitSetsTheModeAndBuildsATripleBufferedChain) {
+TEST_F(DrawManagerTest, EachFailingStepThrowsItsCodeAndTheChainsFailuresReleaseTheDevice) {
+    const std::tuple<const char*, HRESULT, bool, bool> steps[] = {
+        {"ddraw.create", platform::E_FAIL, false, false},
+        {"ddraw.init", platform::DDERR_INVALIDOBJECT, true, false},
+        {"ddraw.cooperative", platform::DDERR_HWNDALREADYSET, true, false},
+        {"ddraw.mode", platform::DDERR_INVALIDMODE, true, false},
+        {"ddraw.primary", platform::DDERR_OUTOFVIDEOMEMORY, false, false},
+        {"ddraw.backbuffer", platform::DDERR_SURFACELOST, false, true}};
+    for (auto [step, code, keepsDevice, keepsPrimary] : steps) {
+        headless.backend().failures().Clear();
+        headless.backend().failures().Add({step, code, 1});
+        EXPECT_EQ(InitFailure(), code) << step;
+        EXPECT_EQ(
+            std::tuple(theDrawManager.directDraw != nullptr, theDrawManager.primary != nullptr),
+            std::tuple(keepsDevice, keepsPrimary))
+            << step;
+        ResetDisplay();
+    }
+    headless.backend().failures().Clear();
+    for (auto [width, height, bits] : {std::tuple(0, 600, 16), {800, 8193, 16}, {800, 600, 24}}) {
+        EXPECT_EQ(InitFailure(width, height, bits), platform::DDERR_INVALIDMODE) << width;
+        ResetDisplay();
+    }
+}
+
+TEST_F(DrawManagerTest, InitBuildsTheChainOnceAndFillAndFlipShowsTheSurfaceAtTheNextRefresh) {
     ASSERT_EQ(InitFailure(), 0);
-    EXPECT_EQ(headless.backend().modeWidth(), 800);
-    EXPECT_EQ(headless.backend().modeHeight(), 600);
-    ASSERT_NE(theDrawManager.primary, nullptr);
-    ASSERT_NE(theDrawManager.backBuffer, nullptr);
-    EXPECT_NE(theDrawManager.backBuffer, theDrawManager.primary.get());
-    EXPECT_EQ(theDrawManager.backBuffer->Width(), 800);
-    EXPECT_EQ(theDrawManager.backBuffer->Height(), 600);
-    EXPECT_EQ(greenBits, 6u);
-}
-
-struct FailingStep {
-    const char* step;
-    HRESULT code;
-    bool keepsDevice;
-    bool keepsPrimary;
-};
-
-class DrawManagerInitFailure : public DrawManagerTest,
-                               public ::testing::WithParamInterface<FailingStep> {};
-
-TEST_P(DrawManagerInitFailure, ThrowsTheStepsCodeAndReleasesTheDeviceOnlyForTheChain) {
-    const FailingStep& failing = GetParam();
-    headless.backend().failures().Add({failing.step, failing.code, 1});
-    EXPECT_EQ(InitFailure(), failing.code);
-    EXPECT_EQ(theDrawManager.directDraw != nullptr, failing.keepsDevice);
-    EXPECT_EQ(theDrawManager.primary != nullptr, failing.keepsPrimary);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EachStep, DrawManagerInitFailure,
-    ::testing::Values(FailingStep{"ddraw.create", platform::E_FAIL, false, false},
-                      FailingStep{"ddraw.init", platform::DDERR_INVALIDOBJECT, true, false},
-                      FailingStep{"ddraw.cooperative", platform::DDERR_HWNDALREADYSET, true, false},
-                      FailingStep{"ddraw.mode", platform::DDERR_INVALIDMODE, true, false},
-                      FailingStep{"ddraw.primary", platform::DDERR_OUTOFVIDEOMEMORY, false, false},
-                      FailingStep{"ddraw.backbuffer", platform::DDERR_SURFACELOST, false, true}),
-    [](const auto& info) {
-        std::string name = info.param.step;
-        return name.substr(name.find('.') + 1);
-    });
-
-TEST_F(DrawManagerTest, UnreasonableModesAreRefusedAsInvalidModes) {
-    EXPECT_EQ(InitFailure(0, 600), platform::DDERR_INVALIDMODE);
-    theDrawManager.Teardown();
-    EXPECT_EQ(InitFailure(800, 8193), platform::DDERR_INVALIDMODE);
-    theDrawManager.Teardown();
-    EXPECT_EQ(InitFailure(800, 600, 24), platform::DDERR_INVALIDMODE);
-    direct_exception error(platform::DDERR_INVALIDMODE);
-    EXPECT_STREQ(error.GetText(), "Invalid mode");
-}
-
-TEST_F(DrawManagerTest, ASecondInitMakesNothingAndReadsTheFormatAgain) {
-    ASSERT_EQ(InitFailure(), 0);
-    platform::Surface* primary = theDrawManager.primary.get();
+    EXPECT_EQ(std::tuple(headless.backend().modeWidth(), headless.backend().modeHeight()),
+              std::tuple(800, 600));
+    platform::Surface& primary = *theDrawManager.primary;
     platform::Surface* backBuffer = theDrawManager.backBuffer;
+    ASSERT_TRUE(backBuffer != nullptr && backBuffer != &primary);
     redBits = greenBits = blueBits = 0;
     headless.backend().failures().Add({"ddraw.create", platform::E_FAIL, 1});
-    headless.backend().failures().Add({"ddraw.primary", platform::E_FAIL, 1});
-    ASSERT_EQ(InitFailure(), 0);
-    EXPECT_EQ(theDrawManager.primary.get(), primary);
-    EXPECT_EQ(theDrawManager.backBuffer, backBuffer);
-    EXPECT_EQ(redBits + greenBits + blueBits, 16u);
-}
+    ASSERT_EQ(InitFailure(), 0);  // a second Init makes nothing and reads the format again
+    EXPECT_EQ(std::tuple(theDrawManager.backBuffer, redBits, greenBits, blueBits),
+              std::tuple(backBuffer, 5, 6, 5));
 
-TEST_F(DrawManagerTest, FillAndFlipShowsTheFilledSurfaceAfterTheNextRefresh) {
-    ASSERT_EQ(InitFailure(), 0);
-    platform::Surface& primary = *theDrawManager.primary;
-    EXPECT_EQ(theDrawManager.FillAndFlip(*theDrawManager.backBuffer, 0x1234), 0);
-    EXPECT_EQ(PixelAt(primary, 0, 0), 0x1234);
-    EXPECT_EQ(PixelAt(primary, 799, 599), 0x1234);
-    EXPECT_EQ(platform::TimeGetTime(), 1016u);
+    EXPECT_EQ(theDrawManager.FillAndFlip(*backBuffer, 0x1234), 0);
+    EXPECT_EQ(
+        std::tuple(PixelAt(primary, 0, 0), PixelAt(primary, 799, 599), platform::TimeGetTime()),
+        std::tuple(0x1234, 0x1234, 1016u));
     EXPECT_EQ(theDrawManager.FillAndFlip(primary, 0), 0);
-    EXPECT_EQ(PixelAt(primary, 799, 599), 0);
-    EXPECT_EQ(platform::TimeGetTime(), 1033u);
-    EXPECT_EQ(headless.backend().presents(), 2u);
+    EXPECT_EQ(std::tuple(PixelAt(primary, 799, 599), platform::TimeGetTime()),
+              std::tuple(0, 1033u));
 }
 
-TEST_F(DrawManagerTest, TeardownShowsTheCursorAndReleasesEverythingOnce) {
-    ASSERT_EQ(InitFailure(), 0);
-    platform::HideCursor();
-    theDrawManager.Teardown();
-    EXPECT_TRUE(platform::CursorVisible());
-    EXPECT_EQ(theDrawManager.backBuffer, nullptr);
-    EXPECT_EQ(theDrawManager.primary, nullptr);
-    EXPECT_EQ(theDrawManager.directDraw, nullptr);
-    theDrawManager.Teardown();
-    EXPECT_EQ(theDrawManager.directDraw, nullptr);
+TEST(PixelFormat, EachScreenFormatGivesItsBitsAndPackedColours) {
+    struct Format {
+        bool rgb555;
+        std::uint32_t bits[3];
+        std::uint32_t white, red, green, blue, pale, dimGreen;
+    };
+    const Format formats[] = {{false, {5, 6, 5}, 0xFFFF, 0xF800, 0x07E0, 0x001F, 0xC7F8, 0x0020},
+                              {true, {5, 5, 5}, 0x7FFF, 0x7C00, 0x03E0, 0x001F, 0x63F8, 0}};
+    for (const Format& f : formats) {
+        platform::Options options;
+        options.rgb555 = f.rgb555;
+        HeadlessPlatform headless(options);
+        ScopedDisplay display;
+        EXPECT_EQ(std::tuple(redBits, greenBits, blueBits),
+                  std::tuple(f.bits[0], f.bits[1], f.bits[2]));
+        EXPECT_EQ(std::tuple(PackColor(0, 0, 0), PackColor(255, 255, 255), PackColor(255, 0, 0),
+                             PackColor(0, 255, 0), PackColor(0, 0, 255), PackColor(192, 255, 192),
+                             PackColor(0, 4, 0)),
+                  std::tuple(0u, f.white, f.red, f.green, f.blue, f.pale, f.dimGreen))
+            << f.rgb555;
+    }
+    // Blue above bit 0 is not a layout the game knows: no bits.
+    auto surface = platform::MemorySurface::Create(1, 1, {0xF800, 0x07C0, 0x003E});
+    EXPECT_TRUE(AnalysePixelFormat(*surface));
+    EXPECT_EQ(redBits + greenBits + blueBits, 0u);
+    HeadlessPlatform headless;
+    headless.backend().failures().Add({"ddraw.pixelformat", platform::E_FAIL, 1});
+    ScopedDisplay display;  // a failed read leaves no bits either, and Init goes on
+    EXPECT_EQ(std::tuple(theDrawManager.primary != nullptr, redBits + greenBits + blueBits),
+              std::tuple(true, 0u));
 }
 
-TEST(DrawManagerWithoutPlatform, TeardownAfterThePlatformIsGoneOnlyReleases) {
-    DrawManagerReset reset;
+TEST(DrawManagerTeardown, SavesThePictureOnTheScreenShowsTheCursorAndOnlyReleasesAfterward) {
+    TempFolder folder;
+    platform::Options options;
+    options.screenshotFile = (folder.path() / "shot.png").string();
     std::unique_ptr<platform::Surface> sprite;
     {
-        HeadlessPlatform headless;
+        HeadlessPlatform headless(options);
         ASSERT_EQ(InitFailure(), 0);
         ASSERT_EQ(theDrawManager.directDraw->CreateSurface(8, 8, sprite), 0);
+        theDrawManager.FillAndFlip(*theDrawManager.backBuffer, PackColor(255, 0, 0));
+        theDrawManager.backBuffer->ColorFill(PackColor(0, 0, 255));  // drawn, never shown
+        platform::HideCursor();
+        theDrawManager.Teardown();
+        EXPECT_TRUE(platform::CursorVisible());
+        EXPECT_TRUE(theDrawManager.backBuffer == nullptr && !theDrawManager.primary &&
+                    !theDrawManager.directDraw);
+        ASSERT_EQ(InitFailure(), 0);
     }
-    theDrawManager.Teardown();
+    theDrawManager.Teardown();  // as at the program's exit: no platform left
     EXPECT_EQ(theDrawManager.primary, nullptr);
     EXPECT_EQ(sprite->ColorFill(7), 0);  // a surface needs neither device nor platform
     EXPECT_EQ(PixelAt(*sprite, 7, 7), 7);
-}
-
-TEST(DrawManagerScreenshot, TeardownSavesThePictureOnTheScreen) {
-    DrawManagerReset reset;
-    auto path = std::filesystem::temp_directory_path() / "farhaven_teardown_shot.png";
-    platform::Options options;
-    options.screenshotFile = path.string();
-    HeadlessPlatform headless(options);
-    ASSERT_EQ(InitFailure(), 0);
-    theDrawManager.FillAndFlip(*theDrawManager.backBuffer, PackColor(255, 0, 0));
-    theDrawManager.backBuffer->ColorFill(PackColor(0, 0, 255));  // drawn, never shown
-    theDrawManager.Teardown();
-
-    SDL_Surface* saved = IMG_Load(path.string().c_str());
-    ASSERT_NE(saved, nullptr) << IMG_GetError();
-    EXPECT_EQ(saved->w, 800);
-    EXPECT_EQ(saved->h, 600);
-    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(saved, SDL_PIXELFORMAT_RGB24, 0);
-    const auto* pixel = static_cast<const std::uint8_t*>(rgb->pixels) + 599 * rgb->pitch + 799 * 3;
-    EXPECT_EQ(pixel[0], 255);
-    EXPECT_EQ(pixel[1], 0);
-    EXPECT_EQ(pixel[2], 0);
-    SDL_FreeSurface(rgb);
-    SDL_FreeSurface(saved);
-    std::filesystem::remove(path);
+    Picture saved = ReadPicture(folder.path() / "shot.png");
+    ASSERT_EQ(std::tuple(saved.width, saved.height), std::tuple(800, 600)) << saved.error;
+    EXPECT_EQ(saved.Rgb(799, 599), 0xFF0000u);
 }
 
 }  // namespace

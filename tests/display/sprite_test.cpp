@@ -1,3 +1,5 @@
+// Sprites: their own copy of an image, transparent black, whole sprites only,
+// stretched frames, and the animation clock.
 #include "display/sprite.h"
 
 #include <gtest/gtest.h>
@@ -13,109 +15,70 @@
 
 namespace {
 
-// The text of the user_exception that SetImage throws, empty when it returns.
-std::string SetImageFailure(Sprite& sprite, const ImageBuffer* image) {
-    try {
-        sprite.SetImage(image);
-    } catch (user_exception* error) {
-        std::unique_ptr<user_exception> owned(error);
-        return owned->GetText();
-    }
-    return "";
-}
+constexpr std::uint16_t kBackground = 0x0841;
 
 class SpriteTest : public HeadlessTest {
 protected:
     SpriteTest() { target.ColorFill(kBackground); }
 
-    // A sprite of one frame covering the whole image.
-    std::unique_ptr<Sprite> MakeSprite(const ImageBuffer& image) {
+    // A sprite of one-pixel-high frames cut side by side from the pixels.
+    std::unique_ptr<Sprite> MakeSprite(const std::vector<std::uint16_t>& pixels,
+                                       std::uint16_t frameWidth) {
         auto sprite = std::make_unique<Sprite>(&theDrawManager);
-        sprite->SetImage(&image);
-        sprite->AddFrame(0, 0, image.width, image.height);
-        sprite->SetAnimRange(0, 0);
+        auto width = static_cast<std::uint16_t>(pixels.size());
+        sprite->SetImage(MakeImage(width, 1, pixels).get());
+        for (std::uint16_t x = 0; x < width; x += frameWidth) sprite->AddFrame(x, 0, frameWidth, 1);
+        sprite->SetAnimRange(0, static_cast<std::uint16_t>(sprite->frames.size() - 1));
         return sprite;
     }
-    bool Drawn(int x, int y) { return PixelAt(target, x, y) != kBackground; }
+    // SetImage's user_exception text, empty when it returns.
+    static std::string SetImageFailure(Sprite& sprite, const ImageBuffer* image) {
+        try {
+            sprite.SetImage(image);
+        } catch (user_exception* error) {
+            std::unique_ptr<user_exception> owned(error);
+            return owned->GetText();
+        }
+        return "";
+    }
 
-    static constexpr std::uint16_t kBackground = 0x0841;
     ScopedDisplay display;
     platform::Surface& target = *theDrawManager.backBuffer;
 };
 
-TEST_F(SpriteTest, SetImageCopiesEveryRowIntoTheSpritesOwnSurface) {
+TEST_F(SpriteTest, SetImageCopiesEveryRowAndReportsWhatIsMissing) {
     auto image = MakeImage(3, 2, {1, 2, 3, 4, 5, 6});
     Sprite sprite(&theDrawManager);
     EXPECT_TRUE(sprite.SetImage(image.get()));
     image.reset();  // the sprite keeps its own copy
     EXPECT_EQ(PixelsOf(*sprite.imageSurface), (std::vector<std::uint16_t>{1, 2, 3, 4, 5, 6}));
-}
 
-TEST_F(SpriteTest, SetImageReportsAMissingBufferFirstThenAMissingManager) {
-    auto image = MakeFilledImage(2, 2, 1);
     Sprite orphan(nullptr);
     EXPECT_EQ(SetImageFailure(orphan, nullptr), "Invalid buffer!");
-    EXPECT_EQ(SetImageFailure(orphan, image.get()), "Damn manager is -0-");
-}
-
-TEST_F(SpriteTest, SetImageThrowsTheCodeOfAFailedSurfaceOrLock) {
-    auto image = MakeFilledImage(2, 2, 1);
-    headless.backend().failures().Add({"ddraw.surface", platform::DDERR_OUTOFVIDEOMEMORY, 7});
-    for (int made = 0; made < 6; ++made) {
-        Sprite sprite(&theDrawManager);
-        EXPECT_EQ(SetImageFailure(sprite, image.get()), "");
-    }
-    Sprite seventh(&theDrawManager);
-    EXPECT_EQ(SetImageFailure(seventh, image.get()), "Out of Video Memory");
-    headless.backend().failures().Clear();
+    EXPECT_EQ(SetImageFailure(orphan, MakeImage(1, 1, {1}).get()), "Damn manager is -0-");
     headless.backend().failures().Add({"ddraw.lock", platform::DDERR_SURFACEBUSY, 1});
-    EXPECT_EQ(SetImageFailure(seventh, image.get()), "Surface busy");
+    EXPECT_EQ(SetImageFailure(sprite, MakeImage(1, 1, {1}).get()), "Surface busy");
 }
 
-TEST_F(SpriteTest, BlackPixelsAreTransparent) {
-    auto sprite = MakeSprite(*MakeImage(2, 1, {0, 0xFFFF}));
-    sprite->MoveBy(10, 10);
-    sprite->Draw(target);
-    EXPECT_EQ(PixelAt(target, 10, 10), kBackground);
-    EXPECT_EQ(PixelAt(target, 11, 10), 0xFFFF);
+TEST_F(SpriteTest, BlackIsTransparentAndOnlyWholeSpritesAreDrawn) {
+    auto sprite = MakeSprite({0, 0xFFFF, 0xFFFF}, 3);
+    const std::tuple<std::uint16_t, std::uint16_t, int, int, bool> draws[] = {
+        {10, 10, 10, 10, false},                               // black: the background stays
+        {10, 10, 11, 10, true},                                //
+        {797, 100, 799, 100, true},                            // right edge at 800
+        {798, 100, 799, 100, false},                           // one past: nothing at all
+        {0, 599, 1, 599, true},      {65535, 5, 1, 5, false},  // wrapped past the left edge
+    };
+    for (auto [x, y, px, py, drawn] : draws) {
+        target.ColorFill(kBackground);
+        std::tie(sprite->x, sprite->y) = std::tuple(x, y);
+        sprite->Draw(target);
+        EXPECT_EQ(PixelAt(target, px, py) != kBackground, drawn) << x << "," << y;
+    }
 }
 
-TEST_F(SpriteTest, ASpriteNotWhollyOnTheScreenIsNotDrawnAtAll) {
-    auto sprite = MakeSprite(*MakeFilledImage(26, 22, 0xFFFF));
-    sprite->MoveBy(790, 100);  // right edge 816 on an 800-pixel screen
-    sprite->Draw(target);
-    EXPECT_FALSE(Drawn(799, 100));
-    sprite->x = 774;
-    sprite->Draw(target);
-    EXPECT_TRUE(Drawn(774, 100));
-    EXPECT_TRUE(Drawn(799, 121));
-
-    sprite->x = 0;
-    sprite->y = 579;  // bottom edge 601
-    sprite->Draw(target);
-    EXPECT_FALSE(Drawn(0, 599));
-    sprite->y = 578;
-    sprite->Draw(target);
-    EXPECT_TRUE(Drawn(0, 599));
-}
-
-TEST_F(SpriteTest, MovingPastTheLeftEdgeWrapsAndHidesTheSprite) {
-    auto sprite = MakeSprite(*MakeFilledImage(4, 4, 0xFFFF));
-    sprite->MoveBy(10, 0);
-    sprite->MoveBy(0xFFEC, 0);
-    EXPECT_EQ(sprite->x, 65526);
-    sprite->Draw(target);
-    EXPECT_EQ(PixelsOf(target), std::vector<std::uint16_t>(800 * 600, kBackground));
-    sprite->x = 20;
-    sprite->MoveBy(0xFFEC, 0);
-    EXPECT_EQ(sprite->x, 0);
-    sprite->Draw(target);
-    EXPECT_TRUE(Drawn(0, 0));
-}
-
-TEST_F(SpriteTest, BrickFramesOfDifferentWidthsAreStretchedToTheLastOne) {
-    // Each image column holds its own number, so the drawn columns tell
-    // which source column they came from.
+TEST_F(SpriteTest, FramesOfDifferentWidthsAreStretchedToTheLastOne) {
+    // Each column holds its own number, so the drawn columns tell where they came from.
     std::vector<std::uint16_t> columns(190);
     for (std::uint16_t column = 0; column < 190; ++column) columns[column] = column + 1;
     auto sprite = std::make_unique<Sprite>(&theDrawManager);
@@ -123,83 +86,50 @@ TEST_F(SpriteTest, BrickFramesOfDifferentWidthsAreStretchedToTheLastOne) {
     sprite->AddFrame(0, 0, 60, 1);
     sprite->AddFrame(60, 0, 62, 1);
     sprite->AddFrame(126, 0, 64, 1);
-    EXPECT_EQ(sprite->width, 64);
     for (std::uint16_t frame = 0; frame < 3; ++frame) {
-        const FrameRect& source = sprite->frames[frame];
         sprite->curFrame = frame;
         sprite->Draw(target);
         std::vector<std::uint16_t> drawn;
-        for (int x = 0; x < 64; ++x) drawn.push_back(PixelAt(target, x, 0));
-        EXPECT_EQ(drawn.front(), source.left + 1);
-        EXPECT_EQ(drawn.back(), source.right);
-        EXPECT_TRUE(std::is_sorted(drawn.begin(), drawn.end()));
-        EXPECT_EQ(PixelAt(target, 64, 0), kBackground);
+        for (int x = 0; x < 65; ++x) drawn.push_back(PixelAt(target, x, 0));
+        EXPECT_EQ(
+            std::tuple(drawn[0], drawn[63], drawn[64]),
+            std::tuple(sprite->frames[frame].left + 1, sprite->frames[frame].right, kBackground));
+        EXPECT_TRUE(std::is_sorted(drawn.begin(), drawn.end() - 1));
     }
 }
 
-class SpriteAnimation : public SpriteTest {
-protected:
-    // Four 1 × 1 frames, each its own colour 1 to 4.
-    SpriteAnimation() : sprite(&theDrawManager) {
-        sprite.SetImage(MakeImage(4, 1, {1, 2, 3, 4}).get());
-        for (std::uint16_t frame = 0; frame < 4; ++frame) sprite.AddFrame(frame, 0, 1, 1);
-        sprite.SetAnimRange(0, 3);
-        sprite.frameDelay = 1;
-        sprite.animate = true;
-    }
-    // Draws once per display refresh, as the game does; the frame shown.
-    std::uint16_t DrawNextFrame() {
+TEST_F(SpriteTest, AnExplosionShowsEachFrameOnceAtSixtyFramesASecondAndHides) {
+    auto sprite = MakeSprite({1, 2, 3, 4}, 1);
+    sprite->frameDelay = 1;
+    sprite->animate = true;
+    sprite->stopFrame = 3;
+    std::vector<std::uint16_t> shown;
+    for (int frame = 0; frame < 5; ++frame) {
         headless.backend().clock().AdvanceToNextRefresh();
         target.ColorFill(kBackground);
-        sprite.Draw(target);
-        return PixelAt(target, 0, 0);
+        sprite->Draw(target);
+        shown.push_back(PixelAt(target, 0, 0));
     }
-    Sprite sprite;
-};
-
-TEST_F(SpriteAnimation, AnExplosionShowsEachFrameOnceAtSixtyFramesASecondAndHides) {
-    sprite.stopFrame = 3;
-    EXPECT_EQ(DrawNextFrame(), 1);
-    EXPECT_EQ(DrawNextFrame(), 2);
-    EXPECT_EQ(DrawNextFrame(), 3);
-    EXPECT_EQ(DrawNextFrame(), 4);
-    EXPECT_FALSE(sprite.visible);
-    std::uint32_t elapsed = sprite.animElapsed;
-    EXPECT_EQ(DrawNextFrame(), kBackground);  // hidden: nothing changes
-    EXPECT_EQ(sprite.curFrame, 3);
-    EXPECT_EQ(sprite.animElapsed, elapsed);
+    EXPECT_EQ(shown, (std::vector<std::uint16_t>{1, 2, 3, 4, kBackground}));
+    EXPECT_EQ(std::tuple(sprite->visible, sprite->curFrame), std::tuple(false, 3));
 }
 
-TEST_F(SpriteAnimation, TheClockCountsTimeBetweenDrawsAndStepsOnlyWhenItExceedsTheDelay) {
-    sprite.frameDelay = 5;
-    sprite.Draw(target);  // the first draw adds nothing
-    headless.backend().clock().Advance(5);
-    sprite.Draw(target);
-    EXPECT_EQ(sprite.curFrame, 0);  // 5 is not more than 5
-    headless.backend().clock().Advance(1);
-    sprite.Draw(target);
-    EXPECT_EQ(sprite.curFrame, 1);
-    EXPECT_EQ(sprite.animElapsed, 0u);
-}
-
-TEST_F(SpriteAnimation, FramesWrapToTheFirstOfTheRangeAndStepOffScreenToo) {
-    sprite.SetAnimRange(1, 3);
-    sprite.MoveBy(0xFFF0, 0);  // off screen: never drawn, still animated
-    for (std::uint16_t expected : {1, 2, 3, 1, 2}) {
-        DrawNextFrame();
-        EXPECT_EQ(sprite.curFrame, expected);
+TEST_F(SpriteTest, TheClockStepsWhenTheTimeBetweenDrawsExceedsTheDelayAndWrapsInItsRange) {
+    auto sprite = MakeSprite({1, 2, 3, 4}, 1);
+    sprite->frameDelay = 5;
+    sprite->animate = true;
+    sprite->SetAnimRange(1, 3);
+    sprite->x = 0xFFF0;  // off screen: never drawn, still animated
+    std::vector<int> frames;
+    for (std::uint32_t wait : {0, 5, 1, 6, 6, 6, 6}) {
+        headless.backend().clock().Advance(wait);
+        sprite->Draw(target);  // the first draw adds no time
+        frames.push_back(sprite->curFrame);
     }
-    sprite.animate = false;
-    DrawNextFrame();
-    EXPECT_EQ(sprite.curFrame, 2);
-}
-
-TEST_F(SpriteAnimation, AFrameIndexPastTheListDrawsNothing) {
-    sprite.SetAnimRange(7, 9);
-    sprite.animate = false;
-    EXPECT_EQ(DrawNextFrame(), kBackground);
-    Sprite empty(&theDrawManager);
-    empty.Draw(target);
+    EXPECT_EQ(frames, (std::vector<int>{1, 1, 2, 3, 1, 2, 3}));
+    sprite->SetAnimRange(7, 9);  // past the list: nothing drawn, nothing read
+    sprite->x = 0;
+    sprite->Draw(target);
     EXPECT_EQ(PixelAt(target, 0, 0), kBackground);
 }
 

@@ -1,117 +1,83 @@
+// Reading TGA pictures into screen pixels: whole, short, empty and hostile.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "display/draw_manager.h"
 #include "display/image_loader.h"
 #include "support/display_setup.h"
+#include "support/files.h"
 #include "support/headless_platform.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-std::vector<std::uint8_t> Header(std::uint16_t width, std::uint16_t height) {
+// An uncompressed 16-bit TGA file of the size, with the pixels given.
+std::vector<std::uint8_t> Tga(std::uint16_t width, std::uint16_t height,
+                              std::initializer_list<std::uint16_t> pixels) {
     std::vector<std::uint8_t> bytes(18, 0);
-    bytes[2] = 2;
-    bytes[12] = width & 0xFF;
-    bytes[13] = width >> 8;
-    bytes[14] = height & 0xFF;
-    bytes[15] = height >> 8;
+    bytes[2] = 2;  // uncompressed true colour
+    auto put16 = [&bytes](std::size_t at, std::uint16_t value) {
+        bytes[at] = static_cast<std::uint8_t>(value);
+        bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
+    };
+    put16(12, width);
+    put16(14, height);
     bytes[16] = 16;
+    bytes[17] = 0x20;  // first stored row on top
+    for (std::uint16_t pixel : pixels) {
+        bytes.resize(bytes.size() + 2);
+        put16(bytes.size() - 2, pixel);
+    }
     return bytes;
 }
 
-void Append(std::vector<std::uint8_t>& bytes, std::initializer_list<std::uint16_t> pixels) {
-    for (std::uint16_t pixel : pixels) {
-        bytes.push_back(pixel & 0xFF);
-        bytes.push_back(pixel >> 8);
-    }
+std::vector<std::uint16_t> PixelsOf(const ImageBuffer& image) {
+    return {image.pixels.get(), image.pixels.get() + std::size_t{image.width} * image.height};
 }
 
-std::size_t OpenFiles() {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
-}
-
-class TgaLoaderTest : public ::testing::TestWithParam<bool> {
-protected:
-    TgaLoaderTest() : headless(Options()), display() {}
-    static platform::Options Options() {
+TEST(TgaLoader, ConvertsEveryPixelToTheScreensFormatIgnoringBit15) {
+    const std::pair<bool, std::vector<std::uint16_t>> formats[] = {
+        {false, {0xF800, 0x001F, 0x07C0, 0xFFDF, 0, 0xF800}},
+        {true, {0x7C00, 0x001F, 0x03E0, 0x7FFF, 0, 0x7C00}}};
+    for (const auto& [rgb555, expected] : formats) {
         platform::Options options;
-        options.rgb555 = GetParam();
-        return options;
+        options.rgb555 = rgb555;
+        HeadlessPlatform headless(options);
+        ScopedDisplay display;
+        TempFolder folder;
+        auto image = TgaLoader().Load(
+            folder.Write("x.tga", Tga(3, 2, {0x7C00, 0x001F, 0x03E0, 0x7FFF, 0x8000, 0xFC00}))
+                .c_str());
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(std::tuple(image->width, image->height), std::tuple(3, 2));
+        EXPECT_EQ(PixelsOf(*image), expected) << rgb555;
     }
-    std::string Write(const std::vector<std::uint8_t>& bytes) {
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        path = fs::temp_directory_path() /
-               ("farhaven_tga_" + std::to_string(::getpid()) + "_" + name + ".tga");
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
-        return path.string();
-    }
-    ~TgaLoaderTest() override { fs::remove(path); }
+}
 
+TEST(TgaLoader, AShortFileIsBlackWhereItEndsAndNoFileOrAnImpossibleSizeIsNoImage) {
     HeadlessPlatform headless;
     ScopedDisplay display;
+    TempFolder folder;
     TgaLoader loader;
-    fs::path path;
-};
-
-TEST_P(TgaLoaderTest, ConvertsEveryPixelToTheScreenFormatIgnoringBit15) {
-    auto bytes = Header(6, 1);
-    Append(bytes, {0x7C00, 0x001F, 0x03E0, 0x7FFF, 0x8000, 0xFC00});
-    auto image = loader.Load(Write(bytes).c_str());
+    std::vector<std::uint8_t> cut = Tga(4, 2, {0x7C00, 0x7C00, 0x001F});
+    cut.push_back(0xFF);  // half a pixel
+    auto image = loader.Load(folder.Write("cut.tga", cut).c_str());
     ASSERT_NE(image, nullptr);
-    ASSERT_EQ(image->width, 6);
-    ASSERT_EQ(image->height, 1);
-    std::vector<std::uint16_t> pixels(image->pixels.get(), image->pixels.get() + 6);
-    if (GetParam()) {
-        EXPECT_EQ(pixels, (std::vector<std::uint16_t>{0x7C00, 0x001F, 0x03E0, 0x7FFF, 0, 0x7C00}));
-    } else {
-        EXPECT_EQ(pixels, (std::vector<std::uint16_t>{0xF800, 0x001F, 0x07C0, 0xFFDF, 0, 0xF800}));
-    }
-}
+    EXPECT_EQ(PixelsOf(*image),
+              (std::vector<std::uint16_t>{0xF800, 0xF800, 0x001F, 0, 0, 0, 0, 0}));
+    auto empty = loader.Load(folder.Write("empty.tga", Tga(0, 5, {0x7FFF})).c_str());
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(std::tuple(empty->width, empty->height, empty->pixels.get()),
+              std::tuple(0, 5, nullptr));
 
-TEST_P(TgaLoaderTest, ZeroSizesGiveAnImageWithoutPixels) {
-    auto bytes = Header(0, 5);
-    Append(bytes, {0x7FFF});
-    auto image = loader.Load(Write(bytes).c_str());
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->width, 0);
-    EXPECT_EQ(image->height, 5);
-    EXPECT_EQ(image->pixels, nullptr);
-}
-
-TEST_P(TgaLoaderTest, PixelsMissingFromAShortFileAreTransparentBlack) {
-    auto bytes = Header(4, 2);
-    Append(bytes, {0x7C00, 0x7C00, 0x001F});
-    bytes.push_back(0xFF);  // half a pixel
-    auto image = loader.Load(Write(bytes).c_str());
-    ASSERT_NE(image, nullptr);
-    std::vector<std::uint16_t> pixels(image->pixels.get(), image->pixels.get() + 8);
-    std::uint16_t red = static_cast<std::uint16_t>(PackColor(248, 0, 0));
-    EXPECT_EQ(pixels, (std::vector<std::uint16_t>{red, red, 0x001F, 0, 0, 0, 0, 0}));
-
-    auto truncatedHeader = loader.Load(Write({0, 0, 2, 0, 0, 0, 0, 0, 0, 0}).c_str());
-    ASSERT_NE(truncatedHeader, nullptr);
-    EXPECT_EQ(truncatedHeader->width, 0);
-}
-
-TEST_P(TgaLoaderTest, MissingFilesAndImpossibleSizesGiveNothingAndLeaveNoFileOpen) {
-    std::size_t before = OpenFiles();
+    auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    auto before = openFiles();
     EXPECT_EQ(loader.Load("resources\\no_such_image.tga"), nullptr);
-    auto huge = Header(65535, 65535);
-    Append(huge, {0x7FFF});
-    EXPECT_EQ(loader.Load(Write(huge).c_str()), nullptr);
-    EXPECT_EQ(OpenFiles(), before);
+    EXPECT_EQ(loader.Load(folder.Write("huge.tga", Tga(65535, 65535, {0x7FFF})).c_str()), nullptr);
+    EXPECT_EQ(openFiles(), before);
 }
-
-INSTANTIATE_TEST_SUITE_P(ScreenFormats, TgaLoaderTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Rgb555" : "Rgb565"; });
 
 }  // namespace

@@ -14,10 +14,23 @@ namespace {
 
 namespace sc = platform::scancode;
 
-using InputSetUpTest = WorldTest;
+class KeyActionTest : public WorldTest {
+protected:
+    void SetUp() override {
+        Build();
+        enemy->visible = false;
+    }
+    // Holds the keys (only) and polls as the frame does; what the polls wrote.
+    std::string Poll(std::initializer_list<std::uint8_t> keys, int times = 1) {
+        ReleaseKeys();
+        Hold(keys);
+        std::size_t mark = Mark();
+        for (int i = 0; i < times; ++i) theInputManager.PollKeyboard();
+        return LogSince(mark);
+    }
+};
 
-TEST_F(InputSetUpTest, EachFailingStepWritesItsLineAndKeepsWhatWasMade) {
-    appWindow = CreateAppWindow(800, 600);
+TEST_F(KeyActionTest, EachFailingSetUpStepWritesItsLineAndKeepsWhatWasMade) {
     const std::tuple<const char*, const char*, bool, bool> steps[] = {
         {"dinput.create", "Failed to create direct input object!", false, false},
         {"dinput.device", "Failed to create input device (keyboard)!", true, false},
@@ -32,68 +45,53 @@ TEST_F(InputSetUpTest, EachFailingStepWritesItsLineAndKeepsWhatWasMade) {
         std::size_t mark = Mark();
         EXPECT_FALSE(input.InitInput()) << step;
         EXPECT_EQ(LogSince(mark), std::string(line) + "\n");
-        EXPECT_EQ(input.directInput != nullptr, inputMade) << step;
-        EXPECT_EQ(input.keyboard != nullptr, keyboardMade) << step;
+        EXPECT_EQ(std::pair(input.directInput != nullptr, input.keyboard != nullptr),
+                  std::pair(inputMade, keyboardMade))
+            << step;
     }
 }
 
-class KeyActionTest : public WorldTest {
-protected:
-    void SetUp() override {
-        Build();
-        enemy->visible = false;
+TEST_F(KeyActionTest, OnlyTheMostImportantKeyHeldActsEvenWhenItsMoveIsRefused) {
+    // Each key with the next one down the priority: only the first acts.
+    player->y = 10;  // Up is refused here, and still wins
+    const std::tuple<std::uint8_t, std::uint8_t, const char*> pairs[] = {
+        {sc::S, sc::Up, "shield activated\n"},
+        {sc::Up, sc::Down, "[UPARROW] pressed\n"},
+        {sc::Down, sc::Right, "[DOWNARROW] pressed\n"},
+        {sc::Right, sc::Left, "[RIGHTARROW] pressed\n"},
+        {sc::Left, sc::Space, "[LEFTARROW] pressed\n"},
+        {sc::R, sc::S, ""},
+    };
+    for (auto [first, second, line] : pairs) {
+        player->y = 10;
+        EXPECT_EQ(Poll({first, second}), line) << int{first} << " with " << int{second};
     }
-    // Polls as the frame does; what the polls wrote.
-    std::string Poll(int times = 1) {
-        std::size_t mark = Mark();
-        for (int i = 0; i < times; ++i) theInputManager.PollKeyboard();
-        return LogSince(mark);
-    }
-};
-
-TEST_F(KeyActionTest, OnlyTheFirstKeyHeldActsEvenWhenItsMoveIsRefused) {
-    player->y = 10;
-    Hold({sc::Left, sc::Up});
-    EXPECT_EQ(Poll(2), "[UPARROW] pressed\n[UPARROW] pressed\n");
-    EXPECT_EQ(Place(player->x, player->y), Place(1, 10));
-    Hold({sc::Space, sc::Escape});
-    EXPECT_EQ(Lines(Poll()).front(), "[ESC] pressed");
     EXPECT_TRUE(playerShotList.empty());
+    EXPECT_EQ(Lines(Poll({sc::Space, sc::Escape})).front(), "[ESC] pressed");
 }
 
 TEST_F(KeyActionTest, MovesStopAtLimitsFixedByTheFirstPoll) {
-    Hold({sc::Up});
-    Poll(60);
+    Poll({sc::Up}, 60);
     EXPECT_EQ(player->y, 10);
     Settings::hres = 1600;  // too late: the limits are 710 and 530
     Settings::vres = 1200;
-    ReleaseKeys();
-    Hold({sc::Down});
-    Poll(60);
+    Poll({sc::Down}, 60);
     EXPECT_EQ(player->y, 530);
-    ReleaseKeys();
-    Hold({sc::Right});
     player->x = 681;
-    EXPECT_EQ(Poll(3), "[RIGHTARROW] pressed\n[RIGHTARROW] pressed\n[RIGHTARROW] pressed\n");
+    EXPECT_EQ(Poll({sc::Right}, 3),
+              "[RIGHTARROW] pressed\n[RIGHTARROW] pressed\n[RIGHTARROW] pressed\n");
     EXPECT_EQ(player->x, 721);
-    ReleaseKeys();
-    Hold({sc::Left});
     player->x = 1;
-    EXPECT_EQ(Poll(), "[LEFTARROW] pressed\n");
+    EXPECT_EQ(Poll({sc::Left}), "[LEFTARROW] pressed\n");
     EXPECT_EQ(player->x, 1);
-}
-
-TEST_F(KeyActionTest, SpaceIsLoggedEveryFrameEvenWhenTheShotIsRefused) {
-    Hold({sc::Space});
-    EXPECT_EQ(Poll(3), "[SPACE]\n[SPACE]\n[SPACE]\n");
+    EXPECT_EQ(Poll({sc::Space}, 3), "[SPACE]\n[SPACE]\n[SPACE]\n");  // refused shots log too
     EXPECT_EQ(playerShotList.size(), 1u);
 }
 
 TEST_F(KeyActionTest, ReviveBringsBackOnlyTheDeadWithFullHealth) {
     player->health = 50;
     enemy->health = 0;
-    Hold({sc::R});
-    EXPECT_EQ(Poll(), "");
+    EXPECT_EQ(Poll({sc::R}), "");
     EXPECT_EQ(std::tuple(enemy->visible, enemy->GetHealth(), player->GetHealth()),
               std::tuple(true, 100, 50));
 }
@@ -113,35 +111,17 @@ TEST_F(KeyActionTest, ALostOrUnreadableKeyboardTakesNoActionThatFrame) {
     EXPECT_TRUE(playerShotList.empty());  // the previous reading is not used
 }
 
-// The first display refresh strictly after t (refreshes at k * 1000 / 60 ms).
-std::uint32_t NextRefresh(std::uint32_t t) {
-    std::uint64_t k = std::uint64_t{t} * 60 / 1000;
-    while (k * 1000 / 60 <= t) ++k;
-    return static_cast<std::uint32_t>(k * 1000 / 60);
-}
-
-TEST_F(KeyActionTest, QuittingBlacksTheScreenFadesTheFarewellAndDestroysTheWindow) {
-    RunFrames(1);
-    Hold({sc::Escape});
-    std::uint32_t start = backend().clock().Now();
-    std::size_t mark = Mark();
-    EXPECT_TRUE(theInputManager.PollKeyboard());
-    // Two waiting flips, 255 + 255 fade steps of 10 ms, then 100 ms.
-    EXPECT_EQ(backend().clock().Now(), NextRefresh(NextRefresh(start)) + 5100 + 100);
-    std::string log = LogSince(mark);
-    EXPECT_EQ(Lines(log).front(), "[ESC] pressed");
-    EXPECT_LT(log.find("fadeintext: THANK YOU"), log.find("fadeouttext: THANK YOU"));
-    for (int y = 0; y < 600; y += 7) {
-        for (int x = 0; x < 800; x += 7) ASSERT_EQ(ScreenPixel(x, y), 0) << x << "," << y;
-    }
-    EXPECT_FALSE(backend().windowOpen());
-    EXPECT_EQ(platform::Current().queue().Front().message, platform::WM_QUIT);
-}
-
-TEST_F(KeyActionTest, AfterTheQuitTheFrameRunsToItsEndAndTheLoopEnds) {
+TEST_F(KeyActionTest, QuittingBlacksTheScreenFadesTheFarewellAndTheFrameRunsToItsEnd) {
     UseKeyScript("3 ESC\n");
+    std::uint32_t start = backend().clock().Now();
     EXPECT_EQ(RunLoop(), 0u);
     EXPECT_EQ(platform::Current().frame(), 3u);
+    // Two fades of 255 steps of 10 ms, and 100 ms more.
+    EXPECT_GT(backend().clock().Now() - start, 5200u);
+    std::string log = Log();
+    EXPECT_LT(log.find("[ESC] pressed"), log.find("fadeintext: THANK YOU"));
+    EXPECT_LT(log.find("fadeintext: THANK YOU"), log.find("fadeouttext: THANK YOU"));
+    EXPECT_FALSE(backend().windowOpen());
     EXPECT_EQ(ScreenPixel(400, 200), test_colors::kBackground);  // the frame's own picture
 }
 

@@ -1,5 +1,5 @@
-// The command line: every option is in the usage text and is accepted, and
-// the comfort options reach the platform's options.
+// The command line: values reach the options, and what is wrong is refused
+// with a reason.
 #include "main/command_line.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(CommandLine, EveryOptionIsInTheUsageAndIsAccepted) {
+TEST(CommandLine, ValuesReachTheOptions) {
     CommandLine line = ParseCommandLine({"--window",
                                          "--scale",
                                          "3",
@@ -24,20 +24,43 @@ TEST(CommandLine, EveryOptionIsInTheUsageAndIsAccepted) {
                                          "-",
                                          "--screenshot",
                                          "x.png",
+                                         "--record",
+                                         "r.keys",
                                          "--fail",
                                          "ddraw.mode=88760078@2",
-                                         "--rgb555",
-                                         "--help",
-                                         "--version"});
-    EXPECT_EQ(line.error, "");
-    for (const char* option : {"--window", "--scale", "--integer-scale", "--no-sound",
-                               "--no-gamepad", "--headless", "--keys", "--frames", "--log",
-                               "--screenshot", "--fail", "--rgb555", "--help", "--version"}) {
-        EXPECT_NE(Usage().find(std::string("  ") + option + " "), std::string::npos) << option;
+                                         "--fail",
+                                         "dsound.create",
+                                         "--rgb555"});
+    ASSERT_EQ(line.error, "");
+    const platform::Options& o = line.options;
+    EXPECT_TRUE(o.window && o.integerScale && o.noSound && o.noGamepad && o.headless && o.rgb555);
+    EXPECT_EQ(std::tuple(o.scale, o.keysFile, *o.frames, o.logFile, o.screenshotFile, o.recordFile),
+              std::tuple(3u, "k.txt", 5u, "-", "x.png", "r.keys"));
+    ASSERT_EQ(o.failures.size(), 2u);
+    EXPECT_EQ(std::tuple(o.failures[0].step, o.failures[0].code, o.failures[0].fromCall),
+              std::tuple("ddraw.mode", platform::DDERR_INVALIDMODE, 2u));
+    EXPECT_EQ(std::tuple(o.failures[1].code, o.failures[1].fromCall),
+              std::tuple(platform::E_FAIL, 1u));
+    EXPECT_FALSE(ParseCommandLine({"--headless"}).options.window);
+    EXPECT_TRUE(ParseCommandLine({"--help", "--version"}).help);
+}
+
+TEST(CommandLine, BadValuesAreRefusedWithAReason) {
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--scale", "9"}, "--scale takes a whole number from 1 to 8, not '9'"},
+        {{"--scale", "0"}, "--scale takes a whole number from 1 to 8, not '0'"},
+        {{"--frames", "0"}, "--frames takes a positive whole number, not '0'"},
+        {{"--frames", "12x"}, "--frames takes a positive whole number, not '12x'"},
+        {{"--keys"}, "--keys needs a value"},
+        {{"--record"}, "--record needs a value"},
+        {{"--fail", "ddraw.bogus"}, "--fail: bad step 'ddraw.bogus'"},
+        {{"--fail", "ddraw.mode=xyz"}, "--fail: bad step 'ddraw.mode=xyz'"},
+        {{"--fail", "ddraw.mode@0"}, "--fail: bad step 'ddraw.mode@0'"},
+        {{"--no-sounds"}, "unknown option '--no-sounds'"},
+    };
+    for (const auto& [arguments, error] : refused) {
+        EXPECT_EQ(ParseCommandLine(arguments).error, error) << arguments.front();
     }
-    EXPECT_TRUE(line.options.integerScale && line.options.noSound && line.options.noGamepad);
-    EXPECT_FALSE(ParseCommandLine({"--no-sound"}).options.noGamepad);
-    EXPECT_EQ(ParseCommandLine({"--no-sounds"}).error, "unknown option '--no-sounds'");
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The loop that alternates between the window's messages and the game, and
+// the window procedure that handles those messages.
 #include "shell/frame_loop.h"
 
 #include <gtest/gtest.h>
@@ -5,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "common/game_random.h"
+#include "common/exceptions.h"
 #include "config/settings.h"
-#include "platform/api/system.h"
 #include "platform/api/window.h"
 #include "shell/app_window.h"
+#include "shell/start_up.h"
 #include "support/headless_platform.h"
 #include "world/world_state.h"
 
@@ -20,8 +22,7 @@ struct FrameRecord {
     int frames = 0;
     int stopAfter = 1;
     std::vector<std::uint8_t> shieldAtFrame;
-};
-FrameRecord record;
+} record;
 
 void CountingFrame() {
     ++record.frames;
@@ -32,31 +33,71 @@ void CountingFrame() {
 class FrameLoopTest : public HeadlessTest {
 protected:
     void SetUp() override {
+        ResetGame();
         record = {};
-        appActive = 1;
-        lastFrameEndMs = 0;
-        shieldOn = 0;
-        shieldStartMs = 0;
-        ResetConfiguration();
         appWindow = CreateAppWindow(800, 600);
     }
-    void TearDown() override { ResetConfiguration(); }
+    void TearDown() override { ResetGame(); }
 
-    int BeforeFrameLines() {
-        const std::string& text = headless.debugText();
-        int count = 0;
-        for (std::size_t at = text.find("before frame\n"); at != std::string::npos;
-             at = text.find("before frame\n", at + 1)) {
-            ++count;
-        }
-        return count;
+    // Runs the loop once more, as from a fresh frame; what it wrote.
+    std::string Loop() {
+        record = {};
+        lastFrameEndMs = 0;
+        std::size_t mark = headless.debugText().size();
+        RunFrameLoop(CountingFrame);
+        return headless.debugText().substr(mark);
     }
+    platform::VirtualClock& clock() { return headless.backend().clock(); }
 };
 
-TEST_F(FrameLoopTest, TheFirstIdlePassRunsAFrame) {
-    EXPECT_EQ(RunFrameLoop(CountingFrame), 0u);
+TEST_F(FrameLoopTest, EveryWaitingMessageIsHandledBeforeTheFirstIdlePassRunsAFrame) {
+    EXPECT_EQ(textHeight, 12);  // the window's creation measured the font: a 16-pixel cell
+    EXPECT_EQ(charWidth, 8);
+    EXPECT_FALSE(platform::CursorVisible());
+    for (int i = 0; i < 2; ++i) platform::PostMessage(appWindow, platform::WM_MOUSEMOVE, 0, i);
+    platform::PostMessage(appWindow, platform::WM_MOUSEMOVE, 0, 65535 | (65535 << 16));
+    EXPECT_EQ(Loop(), "Mouse at 0,0\n\nMouse at 1,0\n\nMouse at 65535,65535\n\nbefore frame\n");
     EXPECT_EQ(record.frames, 1);
-    EXPECT_EQ(BeforeFrameLines(), 1);
+}
+
+TEST_F(FrameLoopTest, QuitCloseAndDeactivationEndTheLoop) {
+    platform::PostQuitMessage(7);
+    EXPECT_EQ(RunFrameLoop(CountingFrame), 7u);
+    platform::PostMessage(appWindow, platform::WM_ACTIVATEAPP, 0x10000, 0);  // low 16 bits: 0
+    EXPECT_EQ(Loop(), "");
+    EXPECT_EQ(std::tuple(record.frames, appActive), std::tuple(0, 0));
+    platform::ShowCursor();
+    WindowProc(appWindow, platform::WM_ACTIVATEAPP, 1, 0);
+    EXPECT_FALSE(platform::CursorVisible());  // coming back hides the cursor again
+    platform::PostMessage(appWindow, platform::WM_CLOSE, 0, 0);
+    EXPECT_EQ(Loop(), "");
+    EXPECT_FALSE(headless.backend().windowOpen());
+    EXPECT_FALSE(platform::DestroyWindow(appWindow));  // already gone
+}
+
+TEST_F(FrameLoopTest, ARaisedShieldLastsExactlyItsLifeAndNoLifeIsOneMillisecond) {
+    for (std::int32_t life : {3000, 0}) {
+        Settings::shieldLife = life;
+        shieldOn = 1;
+        shieldStartMs = clock().Now() + 1;  // the loop's empty peek moves the clock to this
+        clock().Set(shieldStartMs - 1 + life);
+        Loop();
+        EXPECT_EQ(record.shieldAtFrame.at(0), 1) << life;
+        Loop();  // a millisecond later
+        EXPECT_EQ(record.shieldAtFrame.at(0), 0) << life;
+    }
+}
+
+TEST_F(FrameLoopTest, AReadingUpTo500MsBeforeTheLastFrameRunsNone) {
+    // The first pass reads the clock one millisecond on (its empty peek).
+    for (auto [ahead, passes] : {std::pair{500, 2}, {501, 1}}) {
+        record = {};
+        lastFrameEndMs = clock().Now() + 1 + static_cast<std::uint32_t>(ahead);
+        std::size_t mark = headless.debugText().size();
+        RunFrameLoop(CountingFrame);
+        EXPECT_EQ(CountLines(headless.debugText().substr(mark), "before frame"), passes) << ahead;
+        EXPECT_EQ(record.frames, 1);
+    }
 }
 
 // A headless backend whose clock stands still and which deactivates the
@@ -73,101 +114,33 @@ public:
 TEST(FrameLoop, PassesWithinOneMillisecondRunNoFrame) {
     platform::ScopedPlatform installed(std::make_unique<StillClockBackend>(), platform::Options{});
     installed.get().debug().KeepTranscript(true);
+    ResetGame();
     record = {};
     record.stopAfter = 100;
-    appActive = 1;
-    lastFrameEndMs = 0;
     appWindow = CreateAppWindow(800, 600);
     RunFrameLoop(CountingFrame);
     EXPECT_EQ(record.frames, 1);
     EXPECT_EQ(installed.get().debug().Transcript(), "before frame\nbefore frame\n");
+    ResetGame();
 }
 
-TEST_F(FrameLoopTest, EveryWaitingMessageIsHandledBeforeAFrame) {
-    for (int i = 0; i < 5; ++i) platform::PostMessage(appWindow, platform::WM_MOUSEMOVE, 0, i);
-    RunFrameLoop(CountingFrame);
-    const std::string& text = headless.debugText();
-    EXPECT_LT(text.find("Mouse at 4,0"), text.find("before frame"));
-    EXPECT_EQ(record.frames, 1);
-}
-
-TEST_F(FrameLoopTest, DeactivationEndsTheLoopWithoutAFrame) {
-    platform::PostMessage(appWindow, platform::WM_ACTIVATEAPP, 0, 0);
-    RunFrameLoop(CountingFrame);
-    EXPECT_EQ(record.frames, 0);
-    EXPECT_EQ(BeforeFrameLines(), 0);
-}
-
-TEST_F(FrameLoopTest, TheLoopReturnsTheQuitMessagesCode) {
-    platform::PostQuitMessage(7);
-    EXPECT_EQ(RunFrameLoop(CountingFrame), 7u);
-    EXPECT_EQ(record.frames, 0);
-}
-
-TEST_F(FrameLoopTest, AClosedWindowEndsTheLoop) {
-    platform::PostMessage(appWindow, platform::WM_CLOSE, 0, 0);
-    EXPECT_EQ(RunFrameLoop(CountingFrame), 0u);
-    EXPECT_FALSE(headless.backend().windowOpen());
-}
-
-TEST_F(FrameLoopTest, ARaisedShieldLastsExactlyItsLife) {
-    auto& clock = headless.backend().clock();
-    shieldOn = 1;
-    shieldStartMs = clock.Now();
-    clock.Set(shieldStartMs + 2999);  // the loop's empty peek adds 1 ms: t + 3000
-    RunFrameLoop(CountingFrame);
-    EXPECT_EQ(record.shieldAtFrame.at(0), 1);
-
-    record = {};
-    lastFrameEndMs = 0;
-    RunFrameLoop(CountingFrame);  // t + 3001
-    EXPECT_EQ(record.shieldAtFrame.at(0), 0);
-}
-
-TEST_F(FrameLoopTest, AShieldWithNoLifeEndsOneMillisecondAfterItWasRaised) {
-    Settings::shieldLife = 0;
-    auto& clock = headless.backend().clock();
-    shieldOn = 1;
-    shieldStartMs = clock.Now() + 1;  // the empty peek moves the clock to exactly this
-    RunFrameLoop(CountingFrame);
-    EXPECT_EQ(record.shieldAtFrame.at(0), 1);
-    shieldOn = 1;
-    record = {};
-    lastFrameEndMs = 0;
-    RunFrameLoop(CountingFrame);
-    EXPECT_EQ(record.shieldAtFrame.at(0), 0);
-}
-
-TEST_F(FrameLoopTest, AReadingUpTo500MsBeforeTheLastFrameRunsNone) {
-    // The first pass reads the clock one millisecond on (its empty peek).
-    lastFrameEndMs = headless.backend().clock().Now() + 1 + 500;
-    RunFrameLoop(CountingFrame);
-    EXPECT_EQ(BeforeFrameLines(), 2);  // skipped, then a fresh reading lets the next pass run
-    EXPECT_EQ(record.frames, 1);
-}
-
-TEST_F(FrameLoopTest, AReading501MsBeforeTheLastFrameCountsAsMoved) {
-    lastFrameEndMs = headless.backend().clock().Now() + 1 + 501;
-    RunFrameLoop(CountingFrame);
-    EXPECT_EQ(BeforeFrameLines(), 1);
-    EXPECT_EQ(record.frames, 1);
-}
-
-TEST(GameRandom, StartsWithTheSameDrawsInEveryRun) {
-    ResetRand();
-    std::vector<std::int32_t> draws;
-    for (int i = 0; i < 5; ++i) draws.push_back(Rand());
-    EXPECT_EQ(draws, (std::vector<std::int32_t>{41, 18467, 6334, 26500, 19169}));
-    ResetRand();
-    EXPECT_EQ(Rand(), 41);
-}
-
-TEST(GameRandom, RoamiesComeOnDrawsEndingIn99) {
-    EXPECT_TRUE(RoamieChance(32699));
-    EXPECT_TRUE(RoamieChance(99));
-    EXPECT_FALSE(RoamieChance(32698));
-    EXPECT_FALSE(RoamieChance(32700));
-    EXPECT_FALSE(RoamieChance(0));
+TEST(AppWindow, NoWindowWithoutItsClassAndAnExceptionWithoutTheWindow) {
+    const std::pair<const char*, std::string> failures[] = {
+        {"window.class", ""}, {"window.create", "failed to create application window!"}};
+    for (const auto& [step, thrown] : failures) {
+        platform::Options options;
+        options.failures.push_back({step, platform::E_FAIL, 1});
+        HeadlessPlatform headless(options);
+        std::string text;
+        platform::WindowHandle window = 1;
+        try {
+            window = CreateAppWindow(800, 600);
+        } catch (user_exception* error) {
+            text = error->GetText();
+            delete error;
+        }
+        EXPECT_EQ(std::tuple(window, text), std::tuple(thrown.empty() ? 0u : 1u, thrown)) << step;
+    }
 }
 
 }  // namespace

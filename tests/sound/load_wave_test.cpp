@@ -9,29 +9,18 @@ namespace {
 using platform::SoundBuffer;
 const std::vector<std::uint8_t> kTone = Samples16({1000, -1000, 2000, -2000, 3000, -3000});
 
-class LoadWave : public SoundTest {
-protected:
-    SoundBuffer* buffer = nullptr;
-};
+using LoadWave = SoundTest;
 
 TEST_F(LoadWave, ACanonicalFileFillsABufferOfItsDataSizeThatPlaysFromItsStart) {
-    WaveBuilder wave;
-    wave.Format(PcmFormat(2, 44100, 16)).Data(kTone);
-    ASSERT_EQ(wave.bytes().size(), 44u + kTone.size());
-    ASSERT_TRUE(Load(wave.bytes(), buffer));
-    ASSERT_NE(buffer, nullptr);
+    SoundBuffer* buffer = nullptr;
+    ASSERT_TRUE(Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(kTone).bytes(), buffer));
     EXPECT_EQ(Contents(*buffer), kTone);
     const platform::SoundBufferDescription& description = *record().lastDescription;
-    EXPECT_EQ(description.flags, 2u);
-    EXPECT_EQ(description.bufferBytes, kTone.size());
     const platform::WaveFormat& format = description.format;
-    EXPECT_EQ(format.formatTag, 1);
-    EXPECT_EQ(format.channels, 2);
-    EXPECT_EQ(format.samplesPerSec, 44100u);
-    EXPECT_EQ(format.avgBytesPerSec, 176400u);
-    EXPECT_EQ(format.blockAlign, 4);
-    EXPECT_EQ(format.bitsPerSample, 16);
-    EXPECT_EQ(format.extraSize, 18);
+    EXPECT_EQ(std::tuple(description.flags, description.bufferBytes, format.formatTag,
+                         format.channels, format.samplesPerSec, format.avgBytesPerSec,
+                         format.blockAlign, format.bitsPerSample, format.extraSize),
+              std::tuple(platform::DSBCAPS_STATIC, kTone.size(), 1, 2, 44100, 176400, 4, 16, 18));
     buffer->Play();
     EXPECT_EQ(Pull(*theSoundManager->device, 3),
               (std::vector<std::int16_t>{1000, -1000, 2000, -2000, 3000, -3000}));
@@ -48,15 +37,17 @@ TEST_F(LoadWave, SkipsALongFormatChunkAndOtherChunksAndNeverChecksTheRiffId) {
         WaveBuilder().Format(PcmFormat(1, 8000, 8)).Format(stereo),  // the later one counts
     };
     for (WaveBuilder& file : files) {
-        buffer = nullptr;
+        SoundBuffer* buffer = nullptr;
         ASSERT_TRUE(Load(file.Data(kTone).bytes(), buffer)) << file.bytes().size();
         EXPECT_EQ(Contents(*buffer), kTone);
-        EXPECT_EQ(record().lastDescription->format.channels, 2);
-        EXPECT_EQ(record().lastDescription->format.samplesPerSec, 22050u);
+        EXPECT_EQ(std::tuple(record().lastDescription->format.channels,
+                             record().lastDescription->format.samplesPerSec),
+                  std::tuple(2, 22050u));
     }
 }
 
 TEST_F(LoadWave, AFileEndingInsideItsSamplesLoadsThoseThereWithSilenceAfter) {
+    SoundBuffer* buffer = nullptr;
     ASSERT_TRUE(
         Load(WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data({1, 2, 3, 4}, 8).bytes(), buffer));
     EXPECT_EQ(Contents(*buffer), (std::vector<std::uint8_t>{1, 2, 3, 4, 0, 0, 0, 0}));
@@ -64,61 +55,48 @@ TEST_F(LoadWave, AFileEndingInsideItsSamplesLoadsThoseThereWithSilenceAfter) {
     EXPECT_EQ(Contents(*buffer), (std::vector<std::uint8_t>{1, 2, 0x80, 0x80}));
 }
 
-TEST_F(LoadWave, AFileWithoutSamplesInAKnownFormatAsksForNoBuffer) {
+TEST_F(LoadWave, WhatCannotBePlayedIsFalseAndLeavesTheBufferAlone) {
     platform::WaveFormat mono = PcmFormat(1, 22050, 16);
+    platform::WaveFormat adpcm = PcmFormat(1, 22050, 4);
+    adpcm.formatTag = 2;
     std::vector<std::uint8_t> files[] = {
         WaveBuilder().Format(mono).Chunk("LIST", {1, 2, 3, 4}).bytes(),  // no data
         WaveBuilder().Data(kTone).Format(mono).bytes(),                  // fmt after data
-        WaveBuilder().Data(kTone).bytes(),                               // no fmt
         WaveBuilder().Chunk("fmt ", {1, 0, 1, 0}).bytes(),               // fmt cut short
         // A chunk claiming more than the file holds.
         WaveBuilder().Format(mono).Chunk("LIST", {1, 2}, 0xFFFFFFF0).Data(kTone).bytes(),
         {'R', 'I', 'F', 'F', 0, 0},
-        {},
+        WaveBuilder().Format(mono).Data(kTone, ~0u).bytes(),  // 4 GiB declared: refused by size
+        WaveBuilder().Format(adpcm).Data(kTone).bytes(),
     };
     for (const auto& file : files) {
-        buffer = kUntouched;
+        SoundBuffer* buffer = kUntouched;
         EXPECT_FALSE(Load(file, buffer)) << file.size();
         EXPECT_EQ(buffer, kUntouched);
     }
-    EXPECT_FALSE(record().lastDescription.has_value());
+    SoundBuffer* buffer = kUntouched;
+    EXPECT_FALSE(theSoundManager->LoadWave((folder.path() / "none.wav").c_str(), buffer));
+    headless.backend().failures().Add({"dsound.buffer", platform::E_FAIL, 1});
+    EXPECT_FALSE(Load(WaveBuilder().Format(mono).Data(kTone).bytes(), buffer));
+    theSoundManager->device.reset();  // nobody to make the buffer
+    EXPECT_FALSE(Load(WaveBuilder().Format(mono).Data(kTone).bytes(), buffer));
+    EXPECT_EQ(buffer, kUntouched);
 }
 
-TEST_F(LoadWave, AMissingFileOrARefusedBufferIsFalseAndLeavesTheBufferAlone) {
-    buffer = kUntouched;
-    EXPECT_FALSE(theSoundManager->LoadWave((folder.path() / "none.wav").c_str(), buffer));
-    // 4 GiB declared: refused by size, nothing allocated.
-    EXPECT_FALSE(
-        Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(kTone, ~0u).bytes(), buffer));
-    EXPECT_EQ(record().lastDescription->bufferBytes, 0xFFFFFFFFu);
-    platform::WaveFormat adpcm = PcmFormat(1, 22050, 4);
-    adpcm.formatTag = 2;
-    EXPECT_FALSE(Load(WaveBuilder().Format(adpcm).Data(kTone).bytes(), buffer));
-    EXPECT_EQ(buffer, kUntouched);
-
+TEST_F(LoadWave, OpensTheGamesBackslashPathsAndThrowsWhenTheBufferCannotBeLocked) {
+    folder.Write("resources/cannon2.wav",
+                 WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(kTone).bytes());
+    std::string path = folder.path().string() + "\\resources\\cannon2.wav";
+    SoundBuffer* buffer = nullptr;
+    EXPECT_TRUE(theSoundManager->LoadWave(path.c_str(), buffer));
     headless.backend().failures().Add({"dsound.lock", platform::E_OUTOFMEMORY, 1});
     try {
-        Load(WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(kTone).bytes(), buffer);
+        theSoundManager->LoadWave(path.c_str(), buffer);
         ADD_FAILURE() << "a buffer that cannot be locked must throw";
     } catch (direct_exception* error) {
         EXPECT_EQ(error->code, platform::E_OUTOFMEMORY);
         delete error;
     }
-    headless.backend().failures().Add({"dsound.buffer", platform::E_FAIL, 1});
-    buffer = kUntouched;
-    EXPECT_FALSE(Load(WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(kTone).bytes(), buffer));
-    EXPECT_EQ(buffer, kUntouched);
-}
-
-TEST_F(LoadWave, OpensTheGamesBackslashPathsAndNeedsADevice) {
-    folder.Write("resources/cannon2.wav",
-                 WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(kTone).bytes());
-    std::string path = folder.path().string() + "\\resources\\cannon2.wav";
-    EXPECT_TRUE(theSoundManager->LoadWave(path.c_str(), buffer));
-    theSoundManager->device.reset();
-    buffer = kUntouched;
-    EXPECT_FALSE(theSoundManager->LoadWave(path.c_str(), buffer));
-    EXPECT_EQ(buffer, kUntouched);
 }
 
 }  // namespace

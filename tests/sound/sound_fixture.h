@@ -15,10 +15,7 @@ protected:
         theSoundManager = std::make_unique<SoundManager>();
         ASSERT_TRUE(theSoundManager->InitSound(1, platform::DSSCL_EXCLUSIVE));
     }
-    void TearDown() override {
-        theSoundManager.reset();  // with every buffer and copy, playing or not
-        introSound = cannonSound = shieldSound = nullptr;
-    }
+    void TearDown() override { ReleaseSound(); }
     bool Load(const std::vector<std::uint8_t>& file, platform::SoundBuffer*& buffer) {
         return theSoundManager->LoadWave(folder.Write("sound.wav", file).c_str(), buffer);
     }

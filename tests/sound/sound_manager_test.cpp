@@ -9,37 +9,30 @@
 namespace {
 
 // InitSound on a fresh manager; what it threw, or nullptr.
-template <typename Exception>
-Exception* InitSoundThrows() {
+std::unique_ptr<user_exception> InitSoundThrows() {
     theSoundManager = std::make_unique<SoundManager>();
     try {
         theSoundManager->InitSound(7, platform::DSSCL_EXCLUSIVE);
-    } catch (Exception* error) {
-        return error;
+    } catch (user_exception* error) {
+        return std::unique_ptr<user_exception>(error);
     }
     return nullptr;
 }
 
 TEST_F(SoundTest, InitSoundLogsAndThrowsTheCodeOfTheStepThatFailed) {
     EXPECT_EQ(headless.debugText(), "");  // the fixture's InitSound succeeded silently
-    EXPECT_NE(theSoundManager->device, nullptr);
-    struct Case {
-        const char* step;
-        platform::HRESULT code;
-        const char* log;
-    } cases[] = {
+    const std::tuple<const char*, platform::HRESULT, const char*> steps[] = {
         {"dsound.create", platform::DSERR_NODRIVER, "Failed to create direct sound object\n"},
         {"dsound.cooperative", platform::E_INVALIDARG, "Failed to set priority\n"}};
-    for (const Case& c : cases) {
+    for (auto [step, code, log] : steps) {
         headless.backend().failures().Clear();
-        headless.backend().failures().Add({c.step, c.code, 1});
+        headless.backend().failures().Add({step, code, 1});
         headless.platform().debug().ClearTranscript();
-        direct_exception* error = InitSoundThrows<direct_exception>();
-        ASSERT_NE(error, nullptr) << c.step;
-        EXPECT_EQ(error->code, c.code);
-        delete error;
-        EXPECT_EQ(headless.debugText(), c.log);
-        EXPECT_EQ(theSoundManager->window, 7u);
+        auto error = InitSoundThrows();
+        auto* direct = dynamic_cast<direct_exception*>(error.get());
+        ASSERT_NE(direct, nullptr) << step;
+        EXPECT_EQ(std::tuple(direct->code, headless.debugText(), theSoundManager->window),
+                  std::tuple(code, log, 7u));
     }
 }
 
@@ -53,15 +46,14 @@ public:
 
 TEST(InitSound, AnyOtherFailureBecomesTheUnknownErrorMessage) {
     platform::ScopedPlatform installed(std::make_unique<BrokenSoundBackend>(), {});
-    user_exception* error = InitSoundThrows<user_exception>();
+    auto error = InitSoundThrows();
     ASSERT_NE(error, nullptr);
-    EXPECT_EQ(dynamic_cast<direct_exception*>(error), nullptr);
+    EXPECT_EQ(dynamic_cast<direct_exception*>(error.get()), nullptr);
     EXPECT_STREQ(error->GetText(), "Unknown error initializing DirectSound");
-    delete error;
-    theSoundManager.reset();
+    ReleaseSound();
 }
 
-TEST_F(SoundTest, TwoPlaysOfOneEffectSoundTogetherAsTwoCopiesWhileTheLoadedOneStays) {
+TEST_F(SoundTest, EffectsPlayAsOverlappingCopiesAndOneThatCannotPlayIsSilent) {
     ASSERT_TRUE(
         Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(Samples16({700, 700})).bytes(),
              cannonSound));
@@ -69,13 +61,10 @@ TEST_F(SoundTest, TwoPlaysOfOneEffectSoundTogetherAsTwoCopiesWhileTheLoadedOneSt
     PlayEffect(cannonSound);
     ASSERT_EQ(record().plays.size(), 2u);
     for (const platform::SoundPlay& play : record().plays) {
-        EXPECT_TRUE(play.copy);
-        EXPECT_EQ(play.origin, cannonSound);
+        EXPECT_TRUE(play.copy && play.origin == cannonSound);
     }
     EXPECT_EQ(Pull(*theSoundManager->device, 2), (std::vector<std::int16_t>{1400, 1400, 0, 0}));
-}
 
-TEST_F(SoundTest, AnEffectThatDidNotLoadOrHasNoDeviceIsSilentAndTheGameGoesOn) {
     PlayEffect(shieldSound);  // never loaded
     platform::SoundBuffer* copy = kUntouched;
     EXPECT_TRUE(theSoundManager->DuplicateSound(kUntouched, copy));  // refused
@@ -83,10 +72,10 @@ TEST_F(SoundTest, AnEffectThatDidNotLoadOrHasNoDeviceIsSilentAndTheGameGoesOn) {
     theSoundManager->device.reset();
     EXPECT_TRUE(theSoundManager->DuplicateSound(cannonSound, copy));
     EXPECT_EQ(copy, kUntouched);
+    ReleaseSound();  // and nothing points at a freed buffer
+    EXPECT_TRUE(introSound == nullptr && cannonSound == nullptr && shieldSound == nullptr);
     PlayEffect(cannonSound);
-    theSoundManager.reset();
-    PlayEffect(cannonSound);
-    EXPECT_TRUE(record().plays.empty());
+    EXPECT_EQ(record().plays.size(), 2u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <SDL2/SDL_image.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -37,6 +38,18 @@ std::string ReadFile(const std::filesystem::path& file) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+int CountLines(const std::string& text, const std::string& line) {
+    auto lines = Lines(text);
+    return static_cast<int>(std::count(lines.begin(), lines.end(), line));
 }
 
 namespace {

@@ -29,6 +29,11 @@ private:
 // A whole file's bytes; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& file);
 
+// A text (a debug log, say) split into its lines, without their ends.
+std::vector<std::string> Lines(const std::string& text);
+// How many lines of the text are exactly line.
+int CountLines(const std::string& text, const std::string& line);
+
 // A picture file's pixels as 0xAARRGGBB (alpha 0xFF where the file has
 // none), rows top first; empty (0 × 0) when it cannot be read, with
 // SDL2_image's reason in error.

@@ -27,7 +27,9 @@ public:
 
     const std::filesystem::path& path() const { return folder_.path(); }
     void CopyResources(const std::set<std::string>& leaveOut = {});
-    void Write(const std::string& name, const std::string& text) const { folder_.Write(name, text); }
+    void Write(const std::string& name, const std::string& text) const {
+        folder_.Write(name, text);
+    }
 
     // Runs the program here with the arguments; --log goes to a file of the folder.
     GameResult Run(const std::vector<std::string>& arguments) const;

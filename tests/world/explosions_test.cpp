@@ -1,5 +1,5 @@
 // Explosions: made with their sound, played frame by frame by the renderer
-// and dropped in the frame that shows the last one; the player's death burst.
+// and dropped in the frame that shows the last one; the death bursts.
 #include "world/explosions.h"
 
 #include <gtest/gtest.h>
@@ -22,14 +22,12 @@ protected:
 };
 
 TEST_F(ExplosionTest, TwoExplosionsSoundTogetherAndPlayTheirFourFramesOnce) {
-    std::size_t mark = Mark();
     AddBoom(400, 200);
     AddBoom(400, 200);
-    EXPECT_EQ(LogSince(mark), "boom added\nboom added\n");
+    EXPECT_EQ(Log(), "boom added\nboom added\n");
     ASSERT_EQ(backend().sound().plays.size(), 2u);
     for (const auto& play : backend().sound().plays) {
-        EXPECT_EQ(play.origin, cannonSound);
-        EXPECT_TRUE(play.copy);
+        EXPECT_TRUE(play.origin == cannonSound && play.copy);
     }
     AddBoom(790, 100);  // not wholly on the screen: never shown, played all the same
     std::vector<std::uint16_t> shown;
@@ -45,18 +43,26 @@ TEST_F(ExplosionTest, TwoExplosionsSoundTogetherAndPlayTheirFourFramesOnce) {
     EXPECT_EQ(listed, (std::vector<std::size_t>{3, 3, 3, 0, 0}));
 }
 
-TEST_F(ExplosionTest, ThePlayersDeathBurstsFourTimesOverTheShipAndHidesIt) {
+TEST_F(ExplosionTest, ADeathBurstsFourTimesOverTheShipAndTheHerosHidesIt) {
+    using Places = std::vector<Place>;
+    auto places = [] {
+        Places all;
+        for (const auto& boom : boomList) all.emplace_back(boom->x, boom->y);
+        boomList.clear();
+        return all;
+    };
     player->x = 100;
-    std::size_t mark = Mark();
+    enemy->x = 200;
     HeroDeathSequence();
-    std::vector<std::pair<int, int>> places;
-    for (const auto& boom : boomList) places.emplace_back(boom->x, boom->y);
-    EXPECT_EQ(places,
-              (std::vector<std::pair<int, int>>{{100, 300}, {104, 304}, {108, 308}, {112, 308}}));
+    EXPECT_EQ(places(), (Places{{100, 300}, {104, 304}, {108, 308}, {112, 308}}));
     EXPECT_FALSE(player->visible);
-    std::string expected = "rendering hero death sequence\n";
-    for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
-    EXPECT_EQ(LogSince(mark), expected);
+    EnemyDeathSequence();
+    EXPECT_EQ(places(), (Places{{200, 1}, {210, 11}, {220, 21}, {230, 11}}));
+    EXPECT_EQ(player->score, 100);
+    std::string burst;
+    for (int i = 0; i < 4; ++i) burst += "Adding boom\nboom added\n";
+    EXPECT_EQ(Log(), "rendering hero death sequence\n" + burst +
+                         "rendering enemy death sequence\n" + burst);
 }
 
 }  // namespace
