@@ -25,6 +25,15 @@ int Shell(const std::string& command) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// The exit code of a shell command, and all it printed.
+std::pair<int, std::string> Output(const std::string& command) {
+    fs::path file = fs::temp_directory_path() / ("farhaven-output-" + std::to_string(::getpid()));
+    int code = Shell(command + " > " + ShellQuote(file.string()) + " 2>&1");
+    std::string text = ReadFile(file);
+    fs::remove(file);
+    return {code, text};
+}
+
 // Width and height of a picture file, or 0 x 0 when it cannot be read.
 std::pair<int, int> PictureSize(const fs::path& file) {
     SDL_Surface* picture = IMG_Load(file.c_str());
@@ -44,11 +53,8 @@ fs::path PackageFile() {
 
 // One field of the package's control file.
 std::string ControlField(const std::string& field) {
-    std::string out = (fs::temp_directory_path() / ("farhaven-field-" + std::to_string(::getpid())))
-                          .string();
-    Shell("dpkg-deb -f " + ShellQuote(PackageFile().string()) + " " + field + " > " + out);
-    std::string value = ReadFile(out);
-    fs::remove(out);
+    std::string value =
+        Output("dpkg-deb -f " + ShellQuote(PackageFile().string()) + " " + field).second;
     while (!value.empty() && value.back() == '\n') value.pop_back();
     return value;
 }
@@ -58,32 +64,28 @@ class Installed : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         static std::atomic<int> counter{0};
-        root_ = fs::temp_directory_path() /
-                ("farhaven-install-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        root_ = fs::temp_directory_path() / ("farhaven-install-" + std::to_string(::getpid()) +
+                                             "-" + std::to_string(counter++));
         fs::remove_all(root_);
         fs::create_directories(root_ / "player");
-        std::string report = ShellQuote((root_ / "install.txt").string());
+        std::pair<int, std::string> installed;
         if (GetParam()) {
             ASSERT_FALSE(PackageFile().empty()) << "no package in " << FARHAVEN_TEST_PACKAGE_DIR;
             prefix_ = root_ / "tree" / "usr";
             launcher_ = prefix_ / "games" / "farhaven";
             installed_ = "/usr/games/farhaven";
-            ASSERT_EQ(Shell("dpkg-deb -x " + ShellQuote(PackageFile().string()) + " " +
-                            ShellQuote((root_ / "tree").string()) + " > " + report + " 2>&1"),
-                      0)
-                << ReadFile(root_ / "install.txt");
+            installed = Output("dpkg-deb -x " + ShellQuote(PackageFile().string()) + " " +
+                               ShellQuote((root_ / "tree").string()));
         } else {
             prefix_ = root_ / "prefix";
             launcher_ = installed_ = prefix_ / "bin" / "farhaven";
             // One component, so that the build's install_manifest.txt (the
             // player's own install, to uninstall by) is left as it is.
             fs::path build = GameDirectory().parent_path();
-            ASSERT_EQ(Shell("cmake --install " + ShellQuote(build.string()) + " --prefix " +
-                            ShellQuote(prefix_.string()) + " --component farhaven > " + report +
-                            " 2>&1"),
-                      0)
-                << ReadFile(root_ / "install.txt");
+            installed = Output("cmake --install " + ShellQuote(build.string()) + " --prefix " +
+                               ShellQuote(prefix_.string()) + " --component farhaven");
         }
+        ASSERT_EQ(installed.first, 0) << installed.second;
     }
     void TearDown() override { fs::remove_all(root_); }
 
@@ -147,11 +149,9 @@ TEST_P(Installed, MenuEntryIsValid) {
         GTEST_SKIP() << "desktop-file-validate (Debian package desktop-file-utils) is needed";
     }
     fs::path entry = Share() / "applications" / "farhaven.desktop";
-    std::string report = (root_ / "validate.txt").string();
-    EXPECT_EQ(Shell("desktop-file-validate " + ShellQuote(entry.string()) + " > " +
-                    ShellQuote(report) + " 2>&1"),
-              0);
-    EXPECT_EQ(ReadFile(report), "") << "warnings or hints";
+    EXPECT_EQ(Output("desktop-file-validate " + ShellQuote(entry.string())),
+              std::make_pair(0, std::string()))
+        << "no warnings or hints";
 }
 
 TEST_P(Installed, PlaysFromThePlayersFolderWithFilesNamedWhereThePlayerIs) {
@@ -202,13 +202,8 @@ TEST(Package, IsNamedAndDescribedForAptAndPassesLintian) {
     if (Shell("command -v lintian > /dev/null") != 0) {
         GTEST_SKIP() << "lintian (Debian package lintian) is needed";
     }
-    std::string report = (fs::temp_directory_path() /
-                          ("farhaven-lintian-" + std::to_string(::getpid()) + ".txt"))
-                             .string();
-    int lintian = Shell("lintian --fail-on error,warning " + ShellQuote(package.string()) + " > " +
-                        ShellQuote(report) + " 2>&1");
-    std::string said = ReadFile(report);
-    fs::remove(report);
+    auto [lintian, said] =
+        Output("lintian --fail-on error,warning " + ShellQuote(package.string()));
     EXPECT_EQ(lintian, 0) << said;
 }
 
