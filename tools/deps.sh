@@ -21,6 +21,8 @@ GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libs
 # What the tests need on top: GoogleTest, Google Benchmark, an X server for
 # the real-window tests, xdotool to type into it, ImageMagick to read its
 # screen back, sox to measure sound, desktop-file-utils to check the
-# installed menu entry, clang for the fuzz targets.
+# installed menu entry, dpkg-dev and file for CPack to make the Debian
+# package (dpkg-shlibdeps works out its dependencies), lintian to check it,
+# clang for the fuzz targets.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox desktop-file-utils
-               clang libclang-rt-14-dev)
+               dpkg-dev file lintian clang libclang-rt-14-dev)

@@ -1,10 +1,14 @@
-// The command line: values reach the options, and what is wrong is refused
-// with a reason.
+// The command line: values reach the options, what is wrong is refused with
+// a reason, and the manual page describes the options the usage lists.
 #include "main/command_line.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <sstream>
 #include <string>
+
+#include "support/files.h"
 
 namespace {
 
@@ -61,6 +65,33 @@ TEST(CommandLine, BadValuesAreRefusedWithAReason) {
     for (const auto& [arguments, error] : refused) {
         EXPECT_EQ(ParseCommandLine(arguments).error, error) << arguments.front();
     }
+}
+
+// The first word of each line that holds one of the options: the usage's
+// lines that start "  --", the page's tag lines after ".TP" (troff's \- read as -).
+std::set<std::string> Options(const std::string& text, bool page) {
+    std::set<std::string> options;
+    std::istringstream lines(text);
+    bool tag = false;
+    for (std::string line; std::getline(lines, line); tag = line == ".TP") {
+        std::string first, option;
+        std::istringstream(line) >> first >> option;
+        if (!page && line.starts_with("  --")) options.insert(first);
+        if (!page || !tag) continue;
+        for (std::size_t at; (at = option.find("\\-")) != std::string::npos;) option.erase(at, 1);
+        options.insert(option);
+    }
+    return options;
+}
+
+TEST(CommandLine, TheManualPageDescribesTheOptionsOfTheUsageAndNoOthers) {
+    std::string page = ReadFile(FARHAVEN_SOURCE_DIR "/tools/install/farhaven.6");
+    std::size_t from = page.find("\n.SH OPTIONS\n");
+    ASSERT_NE(from, std::string::npos) << "the manual page has no OPTIONS section";
+    std::set<std::string> described =
+        Options(page.substr(from, page.find("\n.SH ", from + 1) - from), true);
+    EXPECT_EQ(described, Options(Usage(), false));
+    EXPECT_GE(described.size(), 10u);
 }
 
 }  // namespace

@@ -1,0 +1,210 @@
+// The installed game, both ways a player gets it: `cmake --install` into a
+// prefix of its own, and the Debian package unpacked with dpkg-deb; each
+// played through its launcher from another folder, with the player's own
+// folder under XDG_DATA_HOME.
+#include <SDL2/SDL_image.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "support/game_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+int Shell(const std::string& command) {
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The exit code of a shell command, and all it printed.
+std::pair<int, std::string> Output(const std::string& command) {
+    fs::path file = fs::temp_directory_path() / ("farhaven-output-" + std::to_string(::getpid()));
+    int code = Shell(command + " > " + ShellQuote(file.string()) + " 2>&1");
+    std::string text = ReadFile(file);
+    fs::remove(file);
+    return {code, text};
+}
+
+// Width and height of a picture file, or 0 x 0 when it cannot be read.
+std::pair<int, int> PictureSize(const fs::path& file) {
+    SDL_Surface* picture = IMG_Load(file.c_str());
+    if (picture == nullptr) return {0, 0};
+    std::pair<int, int> size{picture->w, picture->h};
+    SDL_FreeSurface(picture);
+    return size;
+}
+
+// The package the build made for the tests (tests/CMakeLists.txt).
+fs::path PackageFile() {
+    for (const auto& entry : fs::directory_iterator(FARHAVEN_TEST_PACKAGE_DIR)) {
+        if (entry.path().extension() == ".deb") return entry.path();
+    }
+    return {};
+}
+
+// One field of the package's control file.
+std::string ControlField(const std::string& field) {
+    std::string value =
+        Output("dpkg-deb -f " + ShellQuote(PackageFile().string()) + " " + field).second;
+    while (!value.empty() && value.back() == '\n') value.pop_back();
+    return value;
+}
+
+// GetParam(): true for the package, false for `cmake --install --prefix`.
+class Installed : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        root_ = fs::temp_directory_path() / ("farhaven-install-" + std::to_string(::getpid()) +
+                                             "-" + std::to_string(counter++));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "player");
+        std::pair<int, std::string> installed;
+        if (GetParam()) {
+            ASSERT_FALSE(PackageFile().empty()) << "no package in " << FARHAVEN_TEST_PACKAGE_DIR;
+            prefix_ = root_ / "tree" / "usr";
+            launcher_ = prefix_ / "games" / "farhaven";
+            installed_ = "/usr/games/farhaven";
+            installed = Output("dpkg-deb -x " + ShellQuote(PackageFile().string()) + " " +
+                               ShellQuote((root_ / "tree").string()));
+        } else {
+            prefix_ = root_ / "prefix";
+            launcher_ = installed_ = prefix_ / "bin" / "farhaven";
+            // One component, so that the build's install_manifest.txt (the
+            // player's own install, to uninstall by) is left as it is.
+            fs::path build = GameDirectory().parent_path();
+            installed = Output("cmake --install " + ShellQuote(build.string()) + " --prefix " +
+                               ShellQuote(prefix_.string()) + " --component farhaven");
+        }
+        ASSERT_EQ(installed.first, 0) << installed.second;
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    fs::path Share() const { return prefix_ / "share"; }
+    fs::path PlayersFolder() const { return root_ / "data" / "farhaven"; }
+
+    // The launcher, run from the player's current folder; --log goes to
+    // stderr.txt when it says "-".
+    GameResult Play(const std::vector<std::string>& arguments) const {
+        std::string command = "cd " + ShellQuote((root_ / "player").string()) +
+                              " && XDG_DATA_HOME=" + ShellQuote((root_ / "data").string()) + " " +
+                              ShellQuote(launcher_.string());
+        for (const std::string& argument : arguments)
+            command.append(" ").append(ShellQuote(argument));
+        command += " > stdout.txt 2> stderr.txt < /dev/null";
+        GameResult result;
+        result.exitCode = Shell(command);
+        result.log = ReadFile(root_ / "player" / "game.log");
+        result.errors = ReadFile(root_ / "player" / "stderr.txt");
+        return result;
+    }
+
+    fs::path root_;
+    fs::path prefix_;
+    fs::path launcher_;   // where the test finds the launcher
+    fs::path installed_;  // where the installed game has it
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, Installed, ::testing::Values(false, true),
+                         [](const auto& way) { return way.param ? "Package" : "Prefix"; });
+
+TEST_P(Installed, HoldsTheProgramWithItsFilesALauncherAMenuEntryIconsAndAManualPage) {
+    EXPECT_TRUE(ReadFile(launcher_).starts_with("#!/bin/sh\n"));
+    for (const fs::path& program : {launcher_, prefix_ / "libexec/farhaven/farhaven"}) {
+        EXPECT_NE(fs::status(program).permissions() & fs::perms::others_exec, fs::perms::none)
+            << program;
+    }
+    EXPECT_FALSE(fs::exists(Share() / "farhaven" / "farhaven")) << "no program among the data";
+    EXPECT_EQ(ReadFile(Share() / "farhaven" / "quorlat.ctl"),
+              ReadFile(GameDirectory() / "quorlat.ctl"));
+    for (const auto& made : fs::directory_iterator(GameDirectory() / "resources")) {
+        fs::path name = made.path().filename();
+        EXPECT_EQ(ReadFile(Share() / "farhaven" / "resources" / name), ReadFile(made.path()))
+            << name;
+    }
+    std::string entry = ReadFile(Share() / "applications" / "farhaven.desktop");
+    EXPECT_NE(entry.find("\nExec=" + installed_.string() + "\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find("\nIcon=farhaven\n"), std::string::npos) << entry;
+    EXPECT_EQ(PictureSize(Share() / "icons/hicolor/64x64/apps/farhaven.png"),
+              std::make_pair(64, 64));
+    EXPECT_EQ(PictureSize(Share() / "icons/hicolor/128x128/apps/farhaven.png"),
+              std::make_pair(128, 128));
+    EXPECT_EQ(Shell("gzip -dc " + ShellQuote((Share() / "man/man6/farhaven.6.gz").string()) +
+                    " | cmp -s - " + ShellQuote(FARHAVEN_SOURCE_DIR "/tools/install/farhaven.6")),
+              0)
+        << "the manual page";
+}
+
+TEST_P(Installed, MenuEntryIsValid) {
+    if (Shell("command -v desktop-file-validate > /dev/null") != 0) {
+        GTEST_SKIP() << "desktop-file-validate (Debian package desktop-file-utils) is needed";
+    }
+    fs::path entry = Share() / "applications" / "farhaven.desktop";
+    EXPECT_EQ(Output("desktop-file-validate " + ShellQuote(entry.string())),
+              std::make_pair(0, std::string()))
+        << "no warnings or hints";
+}
+
+TEST_P(Installed, PlaysFromThePlayersFolderWithFilesNamedWhereThePlayerIs) {
+    // The first run makes the player's folder with a control file to edit.
+    GameResult first = Play({"--headless", "--frames", "30", "--log", "game.log", "--screenshot",
+                             "shot.png", "--record=played.keys"});
+    ASSERT_EQ(first.exitCode, 0) << first.errors;
+    EXPECT_NE(first.log.find("text = SHIELDS = 3"), std::string::npos);
+    EXPECT_EQ(PictureSize(root_ / "player" / "shot.png"), std::make_pair(800, 600));
+    EXPECT_TRUE(ReadFile(root_ / "player" / "played.keys").starts_with("# Far Haven key script"));
+    const fs::path control = PlayersFolder() / "quorlat.ctl";
+    ASSERT_TRUE(fs::is_regular_file(fs::symlink_status(control))) << "not a copy of its own";
+    EXPECT_EQ(ReadFile(control), ReadFile(Share() / "farhaven/quorlat.ctl"));
+
+    // The player's edit takes effect, and later runs leave it alone.
+    std::string edited = ReadFile(control);
+    std::size_t at = edited.find("SHIELDCOUNT=3");
+    ASSERT_NE(at, std::string::npos);
+    edited.replace(at, 13, "SHIELDCOUNT=7");
+    std::ofstream(control, std::ios::binary | std::ios::trunc) << edited;
+    GameResult second = Play({"--headless", "--frames", "3", "--log", "-"});
+    ASSERT_EQ(second.exitCode, 0) << second.errors;
+    EXPECT_NE(second.errors.find("text = SHIELDS = 7"), std::string::npos)
+        << "the debug lines, on standard error: " << second.errors.substr(0, 300);
+    EXPECT_EQ(ReadFile(control), edited);
+    if (GetParam()) {
+        ASSERT_EQ(Play({"--version"}).exitCode, 0);
+        EXPECT_EQ(ReadFile(root_ / "player" / "stdout.txt"),
+                  "farhaven " + ControlField("Version") + "\n");
+    }
+}
+
+// What apt reads: the name, the version the program reports, the section and
+// the dependencies; and lintian, Debian's own check, finds nothing to say.
+TEST(Package, IsNamedAndDescribedForAptAndPassesLintian) {
+    fs::path package = PackageFile();
+    ASSERT_FALSE(package.empty()) << "no package in " << FARHAVEN_TEST_PACKAGE_DIR;
+    std::string version = ControlField("Version");
+    EXPECT_EQ(package.filename().string(),
+              "farhaven_" + version + "_" + ControlField("Architecture") + ".deb");
+    EXPECT_EQ(ControlField("Package"), "farhaven");
+    EXPECT_EQ(ControlField("Section"), "games");
+    std::string depends = ControlField("Depends");
+    for (const char* needed : {"fonts-dejavu-core", "libsdl2-2.0-0 (", "libsdl2-ttf-2.0-0 (",
+                               "libsdl2-image-2.0-0 (", "libc6 ("}) {
+        EXPECT_NE(depends.find(needed), std::string::npos) << needed << " in " << depends;
+    }
+    if (Shell("command -v lintian > /dev/null") != 0) {
+        GTEST_SKIP() << "lintian (Debian package lintian) is needed";
+    }
+    auto [lintian, said] =
+        Output("lintian --fail-on error,warning " + ShellQuote(package.string()));
+    EXPECT_EQ(lintian, 0) << said;
+}
+
+}  // namespace
