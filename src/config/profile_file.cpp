@@ -49,6 +49,9 @@ ProfileFile ProfileFile::Load(const std::string& path) {
 }
 
 ProfileFile ProfileFile::Parse(std::string_view text) {
+    // Editors that save UTF-8 may put a byte-order mark first; left there it
+    // would hide the first section's header.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     ProfileFile profile;
     std::string section;
     while (!text.empty()) {

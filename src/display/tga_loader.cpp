@@ -50,8 +50,8 @@ std::unique_ptr<ImageBuffer> TgaLoader::Load(const char* path) {
     if (path == nullptr) return nullptr;
     platform::File file = platform::OpenFile(path);
     if (!file) return nullptr;
-    header_.fill(0);  // what a short file does not hold reads as 0
-    std::fread(header_.data(), 1, header_.size(), file.get());
+    // A file shorter than its header is no picture: its size cannot be known.
+    if (std::fread(header_.data(), 1, header_.size(), file.get()) != header_.size()) return nullptr;
 
     auto image = std::make_unique<ImageBuffer>();
     image->width = Little16(header_, 12);

@@ -24,7 +24,10 @@ struct KeyAction {
 constexpr std::array<KeyAction, 8> kKeyTable = {{
     {platform::scancode::Escape, [](const InputManager&) { QuitGame(); }},
     {platform::scancode::R, [](const InputManager&) { ReviveActors(); }},
-    {platform::scancode::S, [](const InputManager&) { ToggleShield(); }},
+    {platform::scancode::S,
+     [](const InputManager& input) {
+         if (input.ShieldKeyWentDown()) ToggleShield();
+     }},
     {platform::scancode::Up, [](const InputManager&) { MovePlayerUp(); }},
     {platform::scancode::Down, [](const InputManager& input) { MovePlayerDown(input.moveLimitY); }},
     {platform::scancode::Right,
@@ -75,6 +78,9 @@ bool InputManager::PollKeyboard() {
         moveLimitsSet = true;
     }
     if (!ReadKeyboard()) return false;
+    bool shieldKeyDown = KeyDown(platform::scancode::S);
+    shieldKeyWentDown_ = shieldKeyDown && !shieldKeyWasDown_;
+    shieldKeyWasDown_ = shieldKeyDown;
     for (const KeyAction& action : kKeyTable) {
         if (KeyDown(action.code)) {
             action.perform(*this);

@@ -26,9 +26,18 @@ public:
     std::uint16_t moveLimitY = 0;
     bool moveLimitsSet = false;
 
+    // S was up in the previous successful reading and is down in this one. A
+    // tap lasts several frames, and toggling in each would spend every shield
+    // and leave it down: S acts once a press. The first reading counts as
+    // coming after all keys were up; a failed reading changes nothing.
+    bool ShieldKeyWentDown() const { return shieldKeyWentDown_; }
+
 private:
     bool ReadKeyboard();
     bool KeyDown(std::uint8_t code) const { return (keyState[code] & platform::KEY_DOWN) != 0; }
+
+    bool shieldKeyWasDown_ = false;
+    bool shieldKeyWentDown_ = false;
 };
 
 extern InputManager theInputManager;

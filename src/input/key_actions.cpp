@@ -45,9 +45,12 @@ void MovePlayerDown(std::uint16_t limitY) {
     if (player->y < limitY) player->MoveBy(0, 10);
 }
 
+// The ship moves on 20-pixel columns; a step that would end past the limit
+// would put its right edge off the screen, where a ship that is not wholly
+// on it is not drawn at all.
 void MovePlayerRight(std::uint16_t limitX) {
     DebugLog("[RIGHTARROW] pressed");
-    if (player->x < limitX) player->MoveBy(20, 0);
+    if (static_cast<std::uint16_t>(player->x + 20) <= limitX) player->MoveBy(20, 0);
 }
 
 void MovePlayerLeft() {

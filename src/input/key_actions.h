@@ -1,5 +1,5 @@
 // What the keys do. Each action is one frame's worth: holding a key repeats
-// it every frame.
+// it every frame (but S, which acts once a press: see InputManager).
 #pragma once
 
 #include <cstdint>

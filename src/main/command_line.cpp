@@ -121,5 +121,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.error = "unknown option '" + argument + "'";
         }
     }
+    if (line.error.empty() && !options.headless) {
+        if (!options.keysFile.empty()) line.error = "--keys needs --headless";
+        if (!options.failures.empty()) line.error = "--fail needs --headless";
+        if (options.rgb555) line.error = "--rgb555 needs --headless";
+    }
     return line;
 }

@@ -26,9 +26,11 @@ constexpr std::uint8_t kTitleRed = 192;
 constexpr std::uint8_t kTitleGreen = 255;
 constexpr std::uint8_t kTitleBlue = 192;
 
-// The title stands one text line above the screen's middle line.
+// The title stands one text line above the screen's middle line. A font
+// without height would divide by zero; the top rows serve then.
 std::int32_t TitleRow() {
-    return (Settings::vres / textHeight) / 2 - 1;
+    std::int32_t rows = textHeight != 0 ? Settings::vres / textHeight : 0;
+    return rows / 2 - 1;
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ std::uint16_t Actor::Revive(std::uint16_t newHealth) {
 }
 
 void Actor::TakeDamage(std::int32_t damage, const char* logFormat) {
-    health = static_cast<std::uint16_t>(health - damage);
+    // In 16 bits, as health is kept: any 32-bit damage from the control file
+    // (-2147483648 too) wraps the same way instead of overflowing.
+    health = static_cast<std::uint16_t>(health - static_cast<std::uint16_t>(damage));
     DebugLog(logFormat, static_cast<int>(health));
     if (health == 0 || health > 100) {
         health = 0;

@@ -22,7 +22,10 @@ void ToggleShield() {
         shieldStartMs = platform::TimeGetTime();
         DebugLog("shield activated");
         PlayEffect(shieldSound);
-        --Settings::shieldCount;
+        // Counted down with 32-bit wrap-around: a hostile count of
+        // -2147483648 from the control file must not overflow.
+        Settings::shieldCount =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(Settings::shieldCount) - 1u);
     }
 }
 

@@ -66,6 +66,8 @@ TEST(TgaLoader, AShortFileIsBlackWhereItEndsAndNoFileOrAnImpossibleSizeIsNoImage
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(PixelsOf(*image),
               (std::vector<std::uint16_t>{0xF800, 0xF800, 0x001F, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(loader.Load(folder.Write("header.tga", std::vector<std::uint8_t>(17, 0)).c_str()),
+              nullptr);  // shorter than its header: no size to believe
     auto empty = loader.Load(folder.Write("empty.tga", Tga(0, 5, {0x7FFF})).c_str());
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(std::tuple(empty->width, empty->height, empty->pixels.get()),

@@ -122,6 +122,24 @@ const Start kStarts[] = {
     {"a screen too wide", {}, "[VIDEO]\nHRES=100000\n", "", {}, 1, "Far Haven: Invalid mode\n"},
     {"no width", {}, "[VIDEO]\nHRES=0\n", "", {}, 1, "Far Haven: Invalid mode\n"},
     {"a negative height", {}, "[VIDEO]\nVRES=-1\n", "", {}, 1, "Far Haven: Invalid mode\n"},
+    // 32-bit extremes computed as the game keeps them: 16-bit health, a
+    // count that wraps (the sanitizers' build would stop on an overflow).
+    {"hostile damage and shield values",
+     {"--frames", "400"},
+     "[GAMEPLAY]\nDAMAGEENEMY=-2147483648\nDAMAGEPLAYER=-2147483648\nSHIELDCOUNT=-2147483648\n",
+     "1-3 RIGHT\n4-200 SPACE\n201-250 UP\n251 S\n255-400 SPACE\n",
+     {},
+     0,
+     "",
+     {"Player hit!  Health = 100", "shield activated", "Enemy hit!  Health = 100"}},
+    {"a control file with a byte-order mark",
+     {"--frames", "1"},
+     "\xEF\xBB\xBF[VIDEO]\nVRES=768\n",
+     "",
+     {},
+     0,
+     "",
+     {"background at 6, 90"}},
     {"a bad key script line",
      {},
      "",
@@ -138,6 +156,10 @@ const Start kStarts[] = {
      "farhaven: no-such-folder/r.keys: cannot write the key recording (No such file or "
      "directory)\n"},
 };
+
+void PrintTo(const Start& start, std::ostream* out) {
+    *out << start.what;
+}
 
 class Starts : public ::testing::TestWithParam<Start> {};
 

@@ -77,15 +77,22 @@ TEST_F(KeyActionTest, MovesStopAtLimitsFixedByTheFirstPoll) {
     Settings::vres = 1200;
     Poll({sc::Down}, 60);
     EXPECT_EQ(player->y, 530);
-    player->x = 681;
+    player->x = 661;  // on to 701; one step more would end past the limit of 710
     EXPECT_EQ(Poll({sc::Right}, 3),
               "[RIGHTARROW] pressed\n[RIGHTARROW] pressed\n[RIGHTARROW] pressed\n");
-    EXPECT_EQ(player->x, 721);
+    EXPECT_EQ(player->x, 701);
     player->x = 1;
     EXPECT_EQ(Poll({sc::Left}), "[LEFTARROW] pressed\n");
     EXPECT_EQ(player->x, 1);
     EXPECT_EQ(Poll({sc::Space}, 3), "[SPACE]\n[SPACE]\n[SPACE]\n");  // refused shots log too
     EXPECT_EQ(playerShotList.size(), 1u);
+}
+
+TEST_F(KeyActionTest, RightHeldFromTheStartLeavesTheShipWhollyOnTheScreen) {
+    UseKeyScript("1-60 RIGHT\n");
+    RunFrames(60);
+    EXPECT_EQ(player->x, 701);
+    EXPECT_EQ(ScreenPixel(780, 560), test_colors::kShip[0]);  // its right edge is drawn
 }
 
 TEST_F(KeyActionTest, ReviveBringsBackOnlyTheDeadWithFullHealth) {

@@ -4,7 +4,8 @@ namespace resgen {
 
 std::string ControlFileText() {
     return R"(; Far Haven control file.
-; The game reads this file from its own folder when it starts. Lines that
+; The game reads this file from its own folder when it starts (an
+; installed game: from your own folder, ~/.local/share/farhaven). Lines that
 ; begin with a semicolon are comments. A missing file, section or key means
 ; the default written here; a key with nothing after the equals sign counts
 ; as 0. Values are whole numbers unless said otherwise.
@@ -15,12 +16,13 @@ HRES=800
 VRES=600
 
 [INPUT]
-; Read but changes nothing: the game is played on the keyboard.
+; Read but changes nothing: game controllers are played with whenever one
+; is plugged in, unless the game is started with --no-gamepad.
 GAMEPAD=0
 
 [RESOURCES]
 ; Read but changes nothing: pictures and sounds always come from the
-; resources folder beside the game.
+; resources folder in the folder the game is started from.
 RESOURCEPATH=RESOURCES
 
 [GAMEPLAY]
@@ -47,8 +49,8 @@ POWERUPSHIELD=1
 POWERUPRAPIDFIRE=3
 
 [DEBUG]
-; Read but changes nothing: the debug log always goes to the debugger
-; output.
+; Read but changes nothing: the debug lines go where the --log option
+; says, and nowhere without it.
 FILEOUTPUT=0
 )";
 }
