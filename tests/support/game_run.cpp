@@ -14,6 +14,13 @@ std::string ShellQuote(const std::string& text) {
     return quoted + "'";
 }
 
+std::pair<int, std::string> Output(const std::string& command) {
+    TempFolder folder;
+    std::filesystem::path file = folder.path() / "output.txt";
+    int status = std::system((command + " > " + ShellQuote(file.string()) + " 2>&1").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(file)};
+}
+
 std::filesystem::path GameDirectory() {
     const char* fromEnvironment = std::getenv("FARHAVEN_GAME_DIR");
     return fromEnvironment != nullptr ? fromEnvironment : FARHAVEN_GAME_DIR;

@@ -50,6 +50,9 @@ private:
 
 // One word for sh, whatever characters the text holds.
 std::string ShellQuote(const std::string& text);
+// Runs a command with sh: its exit code (-1 when it did not exit), and
+// everything it printed on standard output and standard error.
+std::pair<int, std::string> Output(const std::string& command);
 
 // The built game's folder (build/<preset>/game).
 std::filesystem::path GameDirectory();
