@@ -13,11 +13,16 @@ namespace {
 
 constexpr platform::COLORREF kHeadsUpColour = 0xC0FFC0;
 
-// A context on the surface, or none when there is no surface or GetDC fails;
-// the text then goes undrawn and everything else happens as usual.
+// A context on the surface for text on a transparent background in surface
+// pixels, or none when there is no surface or GetDC fails; the text then
+// goes undrawn and everything else happens as usual.
 std::unique_ptr<platform::DeviceContext> ContextOf(platform::Surface* surface) {
     std::unique_ptr<platform::DeviceContext> context;
     if (surface != nullptr) surface->GetDC(context);
+    if (context) {
+        context->SetBkMode(platform::TRANSPARENT);
+        context->SetMapMode(platform::MM_TEXT);
+    }
     return context;
 }
 
@@ -55,8 +60,6 @@ void ShowText(std::int32_t x, std::int32_t row, const char* text, platform::Surf
     auto context = ContextOf(surface);
     if (context) {
         context->SetTextColor(kHeadsUpColour);
-        context->SetBkMode(platform::TRANSPARENT);
-        context->SetMapMode(platform::MM_TEXT);
         auto y = static_cast<std::int32_t>(static_cast<std::uint32_t>(textHeight) *
                                            static_cast<std::uint32_t>(row));
         context->TextOut(x, y, text);
@@ -72,10 +75,6 @@ void FadeInText(std::uint16_t x, std::int32_t row, const char* text, std::uint8_
     std::uint16_t y = RowY(row);
     platform::Surface* primary = theDrawManager.primary.get();
     auto context = ContextOf(primary);
-    if (context) {
-        context->SetBkMode(platform::TRANSPARENT);
-        context->SetMapMode(platform::MM_TEXT);
-    }
     std::uint8_t r = 0;
     std::uint8_t g = 0;
     std::uint8_t b = 0;
@@ -94,11 +93,7 @@ void FadeOutText(std::uint16_t x, std::int32_t row, const char* text, std::uint8
     std::uint16_t y = RowY(row);
     platform::Surface* primary = theDrawManager.primary.get();
     auto context = ContextOf(primary);
-    if (context) {
-        context->SetTextColor(platform::RGB(red, green, blue));
-        context->SetBkMode(platform::TRANSPARENT);
-        context->SetMapMode(platform::MM_TEXT);
-    }
+    if (context) context->SetTextColor(platform::RGB(red, green, blue));
     std::uint8_t r = red;
     std::uint8_t g = green;
     std::uint8_t b = blue;
