@@ -128,8 +128,8 @@ TEST(SdlWindow, TellsTheGameOfFocusChangesAndOfTheCloseButton) {
     if (windowed.sdl() == nullptr) GTEST_SKIP() << windowed.whyNot();
     platform::SdlBackend& sdl = *windowed.sdl();
     appWindow = CreateAppWindow(640, 480);
-    for (sdl.PumpEvents(); !platform::Current().queue().Empty();)
-        platform::Current().queue().Take();
+    for (int i = 0; i < 20; ++i, SDL_Delay(10)) sdl.PumpEvents();  // the window settles
+    while (!platform::Current().queue().Empty()) platform::Current().queue().Take();
     for (Uint8 focus : {SDL_WINDOWEVENT_FOCUS_GAINED, SDL_WINDOWEVENT_FOCUS_LOST}) {
         SDL_Event event{.type = SDL_WINDOWEVENT};
         event.window.windowID = SDL_GetWindowID(sdl.window());
