@@ -1,0 +1,154 @@
+// The SDL backend: its frame pacer, its game controllers (plugged in through
+// SDL's virtual joystick, with the standard controller layout), and its
+// real window on an X server, where the test skips, saying why, if none can
+// be reached (the test script starts Xvfb).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "platform/sdl/frame_pacer.h"
+#include "platform/sdl/gamepad_mapping.h"
+#include "shell/app_window.h"
+#include "support/display_setup.h"
+#include "support/sdl_window.h"
+
+namespace {
+
+using platform::FramePacer;
+using Clock = FramePacer::Clock;
+using std::chrono::milliseconds;
+
+// The shortest interval between flips without vsync, each frame's work
+// taking `work(i)` after the previous flip, and the time from the first to
+// the last.
+template <typename Work>
+std::pair<Clock::duration, Clock::duration> Flips(int frames, Work work) {
+    FramePacer pacer(false, 0);
+    Clock::time_point first;
+    Clock::time_point now = Clock::time_point{} + std::chrono::hours(1);
+    Clock::duration shortest = Clock::duration::max();
+    for (int i = 0; i < frames; ++i) {
+        Clock::time_point flip = std::max(now + work(i), pacer.WakeTime());
+        if (i == 0) first = flip;
+        if (i > 0) shortest = std::min(shortest, flip - now);
+        pacer.AfterPresent(now = flip);
+    }
+    return {shortest, now - first};
+}
+
+// Every motion is so many pixels a frame: the game's speed is the pace of
+// the flips. A late frame is made up by the next ones, but never by a rushed
+// flip; after a long stall (loading, a fade) the pace starts afresh.
+TEST(FramePacer, KeepsSixtyFlipsASecondMakingUpLateFramesWithoutRushingAny) {
+    const Clock::duration tick = FramePacer::kTick;
+    EXPECT_EQ(Flips(601, [](int) { return milliseconds(2); }), std::pair(tick, 600 * tick));
+    auto [shortest, total] = Flips(601, [](int i) { return milliseconds(i % 7 == 3 ? 25 : 2); });
+    EXPECT_GE(shortest, FramePacer::kShortestInterval);
+    EXPECT_LE(total, 600 * tick + milliseconds(1));
+    EXPECT_EQ(Flips(20, [](int i) { return milliseconds(i == 10 ? 500 : 2); }).first, tick);
+    // A vsync paces only at 60 Hz, and only while it really waits.
+    for (auto [hz, paces] : {std::pair{0, false}, {50, false}, {59, true}, {61, true}, {75, false}})
+        EXPECT_EQ(FramePacer(true, hz).vsyncPaces(), paces) << hz;
+    for (Clock::duration interval : {tick, Clock::duration(milliseconds(1))}) {
+        FramePacer pacer(true, 60);
+        for (Clock::time_point now{}; now < Clock::time_point{} + 100 * interval;)
+            pacer.AfterPresent(now += interval);
+        EXPECT_EQ(pacer.vsyncPaces(), interval == tick);
+    }
+}
+
+// One pad, plugged in for the object's lifetime; nothing else comes or goes
+// meanwhile, so its device index stays.
+struct VirtualPad {
+    VirtualPad() {
+        SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+        index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                          SDL_CONTROLLER_BUTTON_MAX, 0);
+        joystick = SDL_JoystickOpen(index);
+    }
+    ~VirtualPad() {
+        SDL_JoystickClose(joystick);
+        SDL_JoystickDetachVirtual(index);
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+    int index;
+    SDL_Joystick* joystick;
+};
+
+// Pads plugged in before the game or while it runs are read with the
+// keyboard, unless --no-gamepad: the buttons of the mapping, and the left
+// stick beyond its dead zone, hold exactly their keys.
+TEST(SdlGamepads, HoldTheKeysOfTheirButtonsAndLeftStickWhenComeAndGone) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    for (bool noGamepad : {false, true}) {
+        platform::Options options;
+        options.noGamepad = noGamepad;
+        auto early = std::make_unique<VirtualPad>();
+        auto backend = std::make_unique<platform::SdlBackend>(options);
+        platform::SdlBackend& sdl = *backend;
+        platform::ScopedPlatform installed(std::move(backend), options);
+        auto expectOnly = [&](int code) {
+            platform::KeyState keys{};
+            sdl.PumpEvents();
+            sdl.ReadKeys(keys);
+            for (int i = 0; i < 256; ++i)
+                ASSERT_EQ(keys[i], i == code && !noGamepad ? 0x80 : 0) << i;
+        };
+        const auto& buttons = platform::kPadButtonKeys;
+        SDL_JoystickSetVirtualButton(early->joystick, buttons[0].button, 1);
+        expectOnly(buttons[0].code);
+        early.reset();  // pulled out
+        expectOnly(-1);
+        VirtualPad pad;
+        for (int button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button) {
+            auto key = std::find_if(buttons.begin(), buttons.end(),
+                                    [&](auto& key) { return key.button == button; });
+            SDL_JoystickSetVirtualButton(pad.joystick, button, 1);
+            expectOnly(key == buttons.end() ? -1 : key->code);
+            SDL_JoystickSetVirtualButton(pad.joystick, button, 0);
+        }
+        for (const platform::PadStickKey& stick : platform::kPadStickKeys) {
+            for (int beyond : {-1, 1}) {  // a worn stick drifts just inside the dead zone
+                SDL_JoystickSetVirtualAxis(pad.joystick, stick.axis,
+                                           stick.sign * (platform::kStickDeadZone + beyond));
+                expectOnly(beyond > 0 ? stick.code : -1);
+            }
+            SDL_JoystickSetVirtualAxis(pad.joystick, stick.axis, 0);
+        }
+    }
+}
+
+// A window that had the focus and loses it is deactivated; the close button
+// reaches the game as a close, which destroys the window and ends the game.
+TEST(SdlWindow, TellsTheGameOfFocusChangesAndOfTheCloseButton) {
+    WindowedSdlPlatform windowed;
+    if (windowed.sdl() == nullptr) GTEST_SKIP() << windowed.whyNot();
+    platform::SdlBackend& sdl = *windowed.sdl();
+    appWindow = CreateAppWindow(640, 480);
+    for (int i = 0; i < 20; ++i, SDL_Delay(10)) sdl.PumpEvents();  // the window settles
+    while (!platform::Current().queue().Empty()) platform::Current().queue().Take();
+    for (Uint8 focus : {SDL_WINDOWEVENT_FOCUS_GAINED, SDL_WINDOWEVENT_FOCUS_LOST}) {
+        SDL_Event event{.type = SDL_WINDOWEVENT};
+        event.window.windowID = SDL_GetWindowID(sdl.window());
+        event.window.event = focus;
+        SDL_PushEvent(&event);
+    }
+    SDL_Event quit{.type = SDL_QUIT};
+    SDL_PushEvent(&quit);
+    std::vector<std::uintptr_t> taken;  // each message and its wParam, up to the quit
+    for (platform::Message message;
+         platform::PeekMessage(message) && platform::GetMessage(message);) {
+        taken.insert(taken.end(), {message.message, message.wParam});
+        platform::DispatchMessage(message);
+    }
+    EXPECT_EQ(taken,
+              (std::vector<std::uintptr_t>{platform::WM_ACTIVATEAPP, 1, platform::WM_ACTIVATEAPP, 0,
+                                           platform::WM_CLOSE, 0}));
+    EXPECT_EQ(sdl.window(), nullptr);
+    KeepGraphicsDriversLoaded();
+}
+
+}  // namespace

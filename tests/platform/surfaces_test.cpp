@@ -1,0 +1,144 @@
+// Memory surfaces, the pixel loops and the flipping chain, and the picture
+// on its way out: as ARGB, and fitted to a screen of any shape.
+#include <SDL2/SDL_ttf.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/core/argb_convert.h"
+#include "platform/core/blitter.h"
+#include "platform/core/picture_fit.h"
+#include "platform/core/screen_format.h"
+#include "platform/core/text_drawer.h"
+#include "support/display_setup.h"
+#include "support/headless_platform.h"
+
+namespace {
+
+using platform::BlitKeyed;
+using platform::Rect;
+using Pixels = std::vector<std::uint16_t>;
+
+// A surface holding the pixels given, rows in order, then 0.
+std::unique_ptr<platform::MemorySurface> Made(std::uint16_t width, std::uint16_t height,
+                                              const Pixels& pixels = {}) {
+    auto made = platform::MemorySurface::Create(width, height, platform::kFormat565);
+    for (std::size_t i = 0; made && i < pixels.size(); ++i)
+        made->Row(int(i / width))[i % width] = pixels[i];
+    return made;
+}
+
+TEST(MemorySurface, RowsArePaddedSoThatIgnoringThePitchShowsAndSidesGoFrom1To8192) {
+    for (std::uint16_t width = 1; width <= 1024; ++width) {
+        std::int32_t pitch = platform::MemorySurface::PitchFor(width);
+        ASSERT_TRUE(pitch > width * 2 && pitch <= width * 2 + 32 && pitch % 32 == 0) << width;
+    }
+    EXPECT_EQ(Made(0, 10), nullptr);
+    EXPECT_EQ(Made(platform::kMaxSurfaceSide + 1, 1), nullptr);
+    EXPECT_NE(Made(platform::kMaxSurfaceSide, 1), nullptr);
+}
+
+// There is no clipping: a rectangle not wholly inside its surface draws
+// nothing. A stretch takes the pixel under each centre, and a copy within one
+// surface reads its source before writing.
+TEST(Blitter, CopiesAllButKeyPixelsStretchedIntoRectanglesWhollyInsideTheirSurfaces) {
+    const platform::HRESULT refused = platform::DDERR_INVALIDRECT;
+    auto source = Made(3, 2, {5, 0, 6, 0, 7, 0});
+    auto target = Made(5, 3, Pixels(15, 9));
+    for (Rect outside : {Rect{-1, 0, 2, 2}, Rect{0, -1, 3, 1}, Rect{3, 1, 6, 3}, Rect{2, 2, 5, 4},
+                         Rect{1, 1, 1, 3}, Rect{1, 3, 4, 1}}) {
+        EXPECT_EQ(BlitKeyed(*target, outside, *source, {0, 0, 3, 2}, 0), refused);
+    }
+    EXPECT_EQ(BlitKeyed(*target, {0, 0, 3, 2}, *source, {1, 0, 4, 2}, 0), refused);
+    EXPECT_EQ(BlitKeyed(*target, {2, 1, 5, 3}, *source, {0, 0, 3, 2}, 0), 0);  // to the far corner
+    EXPECT_EQ(PixelsOf(*target), (Pixels{9, 9, 9, 9, 9, 9, 9, 5, 9, 6, 9, 9, 9, 7, 9}));
+    auto wide = Made(4, 2, {1, 2, 3, 4, 5, 0, 7, 8});
+    EXPECT_EQ(BlitKeyed(*target, {0, 0, 2, 3}, *wide, {0, 0, 4, 2}, 0), 0);
+    EXPECT_EQ(BlitKeyed(*wide, {1, 0, 4, 1}, *wide, {0, 0, 3, 1}, 0), 0);
+    EXPECT_EQ(PixelsOf(*target), (Pixels{2, 4, 9, 9, 9, 9, 8, 5, 9, 6, 9, 8, 9, 7, 9}));
+    EXPECT_EQ(PixelsOf(*wide), (Pixels{1, 1, 2, 3, 5, 0, 7, 8}));
+}
+
+class Text : public HeadlessTest {};
+
+// A device context draws the font's own solid rendering of the whole text in
+// the exact colour asked for, over what was there; text across any edge of a
+// small surface shows what the middle of a larger one shows.
+TEST_F(Text, IsTheFontsSolidRenderingInItsExactColourClippedAtEveryEdge) {
+    const std::string sample = "SCORE = 001230 Wj_|{}@ \xD8";  // Ø reaches left of its cell
+    auto draw = [&](int width, int height, std::int32_t x, std::int32_t y) {
+        auto surface = Made(width, height, Pixels(width * height, 0x0421));
+        std::unique_ptr<platform::DeviceContext> context;
+        surface->GetDC(context);
+        context->SetTextColor(platform::RGB(255, 160, 64));
+        context->TextOut(x, y, sample);
+        return PixelsOf(*surface);
+    };
+    SDL_Surface* font = TTF_RenderText_Solid(headless.platform().font().handle(), sample.c_str(),
+                                             {255, 255, 255, 255});
+    ASSERT_NE(font, nullptr) << TTF_GetError();
+    Pixels expected;
+    const auto* mask = static_cast<const std::uint8_t*>(font->pixels);
+    const std::uint16_t ink = platform::PackRgb(platform::kFormat565, 255, 160, 64);
+    for (int i = 0; i < font->w * font->h; ++i) {
+        expected.push_back(mask[i / font->w * font->pitch + i % font->w] != 0 ? ink : 0x0421);
+    }
+    EXPECT_EQ(draw(font->w, font->h, 0, 0), expected);
+    SDL_FreeSurface(font);
+    for (auto [x, y] : {std::pair{-13, -7}, {50, 20}, {-200, 5}, {70, -15}, {70, 23}}) {
+        Pixels large = draw(160, 104, x + 40, y + 40);
+        Pixels middle;
+        for (int row = 40; row < 64; ++row)
+            middle.insert(middle.end(), &large[row * 160 + 40], &large[row * 160 + 120]);
+        EXPECT_EQ(draw(80, 24, x, y), middle) << x << "," << y;
+    }
+}
+
+class FlippingChain : public HeadlessTest {};
+
+TEST_F(FlippingChain, AFlipShowsTheBackBufferPassesEveryBufferUpAndWaitsForTheRefresh) {
+    std::unique_ptr<platform::DisplayDevice> device;
+    std::unique_ptr<platform::Surface> primary;
+    platform::Surface* back = nullptr;
+    ASSERT_TRUE(
+        platform::CreateDisplayDevice(device) == 0 && device->SetDisplayMode(64, 48, 16) == 0 &&
+        device->CreatePrimarySurface(2, primary) == 0 && primary->GetAttachedBackBuffer(back) == 0);
+    primary->ColorFill(1);
+    headless.backend().clock().Set(1016);  // on a refresh: the next one is strictly later
+    // After each flip: the front's pixel, the back's, and the time.
+    std::vector<std::uint32_t> seen;
+    for (platform::Surface* target : {back, back, primary.get()}) {
+        back->ColorFill(static_cast<std::uint32_t>(seen.size()) + 2);
+        ASSERT_EQ(primary->Flip(*target), 0);
+        seen.insert(seen.end(),
+                    {PixelAt(*primary, 0, 0), PixelAt(*back, 0, 0), platform::TimeGetTime()});
+    }
+    // The third buffer, never drawn, comes up; then the first picture comes round again.
+    EXPECT_EQ(seen, (std::vector<std::uint32_t>{2, 0, 1033, 5, 1, 1050, 5, 8, 1066}));
+    EXPECT_EQ(primary->Flip(*Made(64, 48)), platform::E_INVALIDARG);
+}
+
+// Each channel is widened by repeating its top bits, so that black stays 0
+// and full intensity becomes 255.
+TEST(ArgbConvert, WidensEachChannelSoThatBlackAndFullIntensityStayExact) {
+    std::vector<std::uint32_t> out(7, 0xDEADBEEF);  // one past the row
+    platform::ConvertToArgb(*Made(6, 1, {0, 0xFFFF, 0xF800, 0x7E0, 0x1F, 0x8410}), out.data(), 28);
+    EXPECT_EQ(out, (std::vector<std::uint32_t>{0xFF000000, 0xFFFFFFFF, 0xFFFF0000, 0xFF00FF00,
+                                               0xFF0000FF, 0xFF848284, 0xDEADBEEF}));
+}
+
+TEST(PictureFit, ThePictureKeepsItsAspectCentredAndIntegerScaleTakesWholeMultiples) {
+    using platform::PictureRect;
+    for (auto [w, h, fit, integer] :
+         {std::tuple{1920, 1080, PictureRect{240, 0, 1440, 1080}, PictureRect{560, 240, 800, 600}},
+          {700, 900, {0, 187, 700, 525}, {0, 187, 700, 525}},   // smaller: scaled down
+          {1000, 701, {32, 0, 935, 701}, {100, 50, 800, 600}},  // rounded to the nearest pixel
+          {701, 1000, {0, 237, 701, 526}, {0, 237, 701, 526}},
+          {0, 600, {}, {}}}) {  // a minimised window
+        EXPECT_EQ(platform::FitPicture(w, h, 800, 600, false), fit) << w << "x" << h;
+        EXPECT_EQ(platform::FitPicture(w, h, 800, 600, true), integer) << w << "x" << h;
+    }
+}
+
+}  // namespace
