@@ -21,10 +21,6 @@ ScopedDisplay::~ScopedDisplay() {
     theDrawManager.Teardown();
 }
 
-DrawManagerReset::~DrawManagerReset() {
-    theDrawManager.Teardown();
-}
-
 std::unique_ptr<ImageBuffer> MakeImage(std::uint16_t width, std::uint16_t height,
                                        const std::vector<std::uint16_t>& pixels) {
     auto image = std::make_unique<ImageBuffer>();
@@ -67,13 +63,6 @@ std::vector<std::uint16_t> PixelsOf(platform::Surface& surface) {
     }
     surface.Unlock();
     return pixels;
-}
-
-void SetPixel(platform::Surface& surface, int x, int y, std::uint16_t value) {
-    platform::LockedSurface locked;
-    ASSERT_EQ(surface.Lock(locked), platform::S_OK);
-    *PixelAddress(locked, x, y) = value;
-    surface.Unlock();
 }
 
 void KeepGraphicsDriversLoaded() {

@@ -20,11 +20,6 @@ public:
     ScopedDisplay& operator=(const ScopedDisplay&) = delete;
 };
 
-// Tears theDrawManager down when the test ends, whatever state it is in.
-struct DrawManagerReset {
-    ~DrawManagerReset();
-};
-
 // An image of screen pixels, rows in order.
 std::unique_ptr<ImageBuffer> MakeImage(std::uint16_t width, std::uint16_t height,
                                        const std::vector<std::uint16_t>& pixels);
@@ -36,8 +31,6 @@ std::unique_ptr<ImageBuffer> MakeFilledImage(std::uint16_t width, std::uint16_t 
 std::uint16_t PixelAt(platform::Surface& surface, int x, int y);
 // Every pixel of a surface, rows in order (without the row padding).
 std::vector<std::uint16_t> PixelsOf(platform::Surface& surface);
-// Writes one pixel through Lock.
-void SetPixel(platform::Surface& surface, int x, int y, std::uint16_t value);
 
 // Mesa's GL driver, which SDL's renderer loads, is unloaded again when SDL
 // quits; the caches it keeps for the process's lifetime then show up as
