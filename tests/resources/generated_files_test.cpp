@@ -5,11 +5,11 @@
 // leaves it, through the same readers (the asan preset checks each access).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <initializer_list>
 #include <map>
 #include <regex>
 #include <set>
