@@ -1,0 +1,288 @@
+// The finished program, run headless from a folder of its own as a player
+// or a packager would run it: how it starts and ends and what it says when
+// something is missing, failing, damaged or hostile; the golden game; and
+// key recordings that replay the game they recorded.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/game_run.h"
+
+namespace {
+
+struct Start {
+    const char* what;
+    std::vector<std::string> arguments;
+    std::string controlFile;         // written when not empty
+    std::string keys;                // written as keys.txt when not empty
+    std::set<std::string> leaveOut;  // resources not copied
+    int exitCode;
+    std::string errors;                     // standard error, exactly
+    std::vector<std::string> inOrder = {};  // lines of the log, in this order
+    std::string absent = {};                // a line the log must not hold
+};
+
+const std::string kSilent = "no audio output: sound is silent (turned off with --no-sound)";
+
+// One start a row or two, as a table reads best.
+// clang-format off
+const Start kStarts[] = {
+    {"a normal start", {"--frames", "2"}, "", "", {}, 0, "",
+     {"draw manager ", "sound manager", "playing resource", "center text", "fade in text",
+      "initialized", "background at 6, 6", "image height = 589, image width = 789", "before frame"}},
+    // A byte-order mark before the first section does not hide it.
+    {"a taller screen", {"--frames", "1"}, "\xEF\xBB\xBF[VIDEO]\nVRES=768\n", "", {}, 0, "",
+     {"background at 6, 90"}},
+    {"a missing image", {}, "", "", {"boom.tga"}, 1, "Far Haven: Failed to load booms!\n", {},
+     "before frame"},
+    {"the first missing image", {}, "", "", {"invader1.tga", "boom.tga"}, 1,
+     "Far Haven: Failed to load imginvader!\n"},
+    {"missing sounds", {"--frames", "3"}, "", "", {"impskies.wav", "cannon2.wav", "electri2.wav"},
+     0, "", {"playing resource", "before frame"}},
+    {"no sound", {"--no-sound", "--frames", "120"}, "", "1-100 SPACE\n", {}, 0, "",
+     {kSilent, "sound manager", "playing resource", "before frame"}},
+    {"a keyboard failure", {"--fail", "dinput.acquire"}, "", "", {}, 1,
+     "Far Haven: Failed to create input device!\n",
+     {"fade in text", "Failed to acquire device (keyboard)!"}, "initialized"},
+    {"a display mode failure", {"--fail", "ddraw.mode=88760078"}, "", "", {}, 1,
+     "Far Haven: Invalid mode\n", {}, "draw manager "},
+    {"a sound device failure", {"--fail", "dsound.create"}, "", "", {}, 1,
+     "Far Haven: Unknown error\n", {"Failed to create direct sound object"}},
+    {"a surface failure in play", {"--fail", "ddraw.surface=8876017C@18"}, "", "1+ SPACE\n", {}, 1,
+     "Far Haven: Out of Video Memory\n", {"before frame"}},
+    {"switching away", {}, "", "5 DEACTIVATE\n", {}, 0, "", {"before frame"}, "[ESC] pressed"},
+    {"a screen too wide", {}, "[VIDEO]\nHRES=100000\n", "", {}, 1, "Far Haven: Invalid mode\n"},
+    {"no width", {}, "[VIDEO]\nHRES=0\n", "", {}, 1, "Far Haven: Invalid mode\n"},
+    {"a negative height", {}, "[VIDEO]\nVRES=-1\n", "", {}, 1, "Far Haven: Invalid mode\n"},
+    // 32-bit extremes are computed as the game keeps them, 16-bit health and
+    // a count that wraps: the sanitizers' build stops on an overflow.
+    {"hostile damage and shield values", {"--frames", "400"},
+     "[GAMEPLAY]\nDAMAGEENEMY=-2147483648\nDAMAGEPLAYER=-2147483648\nSHIELDCOUNT=-2147483648\n",
+     "1-3 RIGHT\n4-200 SPACE\n201-250 UP\n251 S\n255-400 SPACE\n", {}, 0, "",
+     {"Player hit!  Health = 100", "shield activated", "Enemy hit!  Health = 100"}},
+    {"a bad key script line", {}, "", "1 SPACE\n2 JUMP\n", {}, 2,
+     "farhaven: keys.txt:2: 'JUMP' is neither a key nor an event\n"},
+    {"a recording that cannot be written", {"--record", "no-such-folder/r.keys"}, "", "", {}, 2,
+     "farhaven: no-such-folder/r.keys: cannot write the key recording (No such file or directory)\n"},
+};
+// clang-format on
+
+void PrintTo(const Start& start, std::ostream* out) {
+    *out << start.what;
+}
+
+class Starts : public ::testing::TestWithParam<Start> {};
+
+TEST_P(Starts, EndAsTheySayWithTheirLinesInOrder) {
+    const Start& start = GetParam();
+    RunFolder folder;
+    if (!start.controlFile.empty()) folder.Write("quorlat.ctl", start.controlFile);
+    if (!start.leaveOut.empty()) folder.CopyResources(start.leaveOut);
+    std::vector<std::string> arguments = {"--headless"};
+    if (!start.keys.empty()) {
+        folder.Write("keys.txt", start.keys);
+        arguments.insert(arguments.end(), {"--keys", "keys.txt"});
+    }
+    arguments.insert(arguments.end(), start.arguments.begin(), start.arguments.end());
+    GameResult run = folder.Run(arguments);
+    EXPECT_EQ(std::tuple(run.exitCode, run.errors), std::tuple(start.exitCode, start.errors));
+    std::vector<std::string> lines = Lines(run.log);
+    auto at = lines.begin();
+    for (const std::string& line : start.inOrder) {
+        at = std::find(at, lines.end(), line);
+        ASSERT_NE(at, lines.end()) << "missing, or out of order: " << line;
+    }
+    EXPECT_TRUE(start.absent.empty() || CountLines(run.log, start.absent) == 0) << start.absent;
+    EXPECT_TRUE(start.exitCode != 2 || run.log.empty()) << "the game started";
+    EXPECT_TRUE(start.what != std::string("no sound") || CountLines(run.log, kSilent) == 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, Starts, ::testing::ValuesIn(kStarts),
+                         [](const ::testing::TestParamInfo<Start>& info) {
+                             // "a missing image" is named AMissingImage.
+                             std::string name;
+                             bool upper = true;
+                             for (char c : std::string(info.param.what)) {
+                                 if (std::isalnum(static_cast<unsigned char>(c))) {
+                                     name += upper ? static_cast<char>(std::toupper(c)) : c;
+                                 }
+                                 upper = c == ' ';
+                             }
+                             return name;
+                         });
+
+TEST(CommandLine, AnUnknownOptionPrintsTheUsageAndExits2) {
+    RunFolder folder;
+    GameResult run = folder.Run({"--bogus"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.errors.find("usage: farhaven"), std::string::npos);
+}
+
+// Damaged or hostile files where a player's own files sit: each run ends in
+// play or in a message box and an orderly exit, never a crash or a hang.
+
+// Plays 60 frames firing all the while, so that shots, hits and explosions
+// use every image and sound: play to the end, or one message box and the
+// exit code of a handled error.
+void ExpectPlayOrOneMessage(RunFolder& folder, const std::string& what) {
+    folder.Write("keys.txt", "1+ SPACE\n");
+    GameResult run = folder.Run({"--headless", "--keys", "keys.txt", "--frames", "60"});
+    if (run.exitCode == 0) {
+        EXPECT_EQ(run.errors, "") << what;
+        return;
+    }
+    EXPECT_EQ(run.exitCode, 1) << what << ": " << run.errors;
+    EXPECT_TRUE(run.errors.starts_with("Far Haven: ")) << what << ": " << run.errors;
+    EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << what << ": " << run.errors;
+}
+
+TEST(HostileFiles, AControlFileOfNoiseOrOfHugeLinesStillPlaysWithTheSettingsAfterThem) {
+    RunFolder folder;
+    std::mt19937 random(7);
+    std::string noise(20000, '\0');
+    for (char& byte : noise) byte = static_cast<char>(random());
+    folder.Write("quorlat.ctl", noise);
+    ExpectPlayOrOneMessage(folder, "a control file of noise");
+
+    // Ten thousand lines, with keys, sections and values far longer than any
+    // buffer the reader might keep.
+    std::string text;
+    const std::string longText(300, '9');
+    for (int i = 0; i < 10000; ++i) {
+        text += i % 100 == 0 ? "[" + longText + "]\nKEY=" + longText + "\n" : "KEY=xxxxxxxx\n";
+    }
+    folder.Write("quorlat.ctl", text + "[VIDEO]\nVRES=768" + std::string(300, ' ') + "\n[GAME]\n" +
+                                    longText + "=1\n");
+    GameResult run = folder.Run({"--headless", "--frames", "3"});
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(CountLines(run.log, "background at 6, 90"), 1) << "VRES=768 was lost";
+}
+
+TEST(HostileFiles, EveryResourceCutShortPlaysOrEndsInItsMessage) {
+    RunFolder folder;
+    for (const auto& entry : std::filesystem::directory_iterator(GameDirectory() / "resources")) {
+        const std::string name = entry.path().filename().string();
+        const std::string whole = ReadFile(entry.path());
+        for (std::size_t cut : {std::size_t{0}, std::size_t{64}, whole.size() / 128 * 64}) {
+            folder.Write("resources/" + name, whole.substr(0, cut));
+            ExpectPlayOrOneMessage(folder, name + " cut at " + std::to_string(cut));
+        }
+        folder.Write("resources/" + name, whole);
+    }
+}
+
+TEST(HostileFiles, SizesClaimedPastAllReasonAreNotBelieved) {
+    RunFolder folder;
+    // A picture of 65535 × 65535 pixels, 8 GB: not loaded.
+    std::string header(18, '\0');
+    header[2] = 2;
+    header[12] = header[13] = header[14] = header[15] = '\xFF';
+    header[16] = 16;
+    folder.Write("resources/bship.tga", header);
+    GameResult run = folder.Run({"--headless", "--frames", "3"});
+    EXPECT_EQ(std::tuple(run.exitCode, run.errors),
+              std::tuple(1, "Far Haven: Failed to load imgship!\n"));
+    folder.CopyResources();
+    // Samples of 4 GB: refused, and the game plays on without that sound.
+    std::string wave = ReadFile(folder.path() / "resources" / "cannon2.wav");
+    wave.replace(wave.find("data") + 4, 4, "\xFF\xFF\xFF\xFF");
+    folder.Write("resources/cannon2.wav", wave);
+    ExpectPlayOrOneMessage(folder, "4 GB of samples");
+}
+
+// `--record`: a run's keys and window events written as a key script that,
+// given to `--keys`, plays the same game again, however the first one ended.
+struct Recording {
+    const char* name;
+    const char* keys;
+    std::vector<std::string> options;  // given to the run and its replay alike
+    int exitCode;
+    const char* recorded;  // the end of the recording
+};
+
+const Recording kRecordings[] = {
+    {"MergedIntoRanges",
+     "1-30 RIGHT\n10-12 space\n20 MOUSE 300 200\n"
+     "31-34 LEFT\n31 UNACQUIRE\n"  // the keyboard is lost after 31: 32 reads nothing
+     "40-44 s\n41 MOUSE 0 0 ACTIVATE\n50-52 UP\n50-51 DOWN\n60 R\n90 CLOSE\n",
+     {},
+     0,
+     "# Far Haven key script, version 1\n1-9 RIGHT\n10-12 RIGHT SPACE\n13-30 RIGHT\n"
+     "20 MOUSE 300 200\n31 LEFT\n31 UNACQUIRE\n33-34 LEFT\n40-44 S\n41 MOUSE 0 0 ACTIVATE\n"
+     "50-51 UP DOWN\n52 UP\n60 R\n90 CLOSE\n# the run ended in frame 90\n"},
+    {"FramesRunOut",
+     "1-80 RIGHT\n",
+     {"--frames", "50"},
+     0,
+     "1-50 RIGHT\n# the run ended in frame 50\n"},
+    {"EscapeIsHeld",
+     "1-20 LEFT\n21-25 ESC\n",
+     {},
+     0,
+     "1-20 LEFT\n21 ESC\n# the run ended in frame 21\n"},
+    // Every shot and roamie gets a surface of its own; from the twentieth on
+    // they fail, and the error handler ends the game.
+    {"AHandlerFails",
+     "1-30 RIGHT\n31+ SPACE\n",
+     {"--fail", "ddraw.surface@20"},
+     1,
+     "1-19 RIGHT\n# the run ended in frame 19\n"},
+};
+
+class KeyRecording : public ::testing::TestWithParam<Recording> {};
+
+TEST_P(KeyRecording, TheFileIsCompleteAndReplaysTheSameGame) {
+    const Recording& recording = GetParam();
+    RunFolder folder;
+    folder.Write("played.keys", recording.keys);
+    auto with = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), recording.options.begin(), recording.options.end());
+        return arguments;
+    };
+    GameResult played =
+        folder.Run(with({"--headless", "--keys", "played.keys", "--record", "recorded.keys"}));
+    ASSERT_EQ(played.exitCode, recording.exitCode) << played.errors;
+    EXPECT_TRUE(ReadFile(folder.path() / "recorded.keys").ends_with(recording.recorded))
+        << ReadFile(folder.path() / "recorded.keys");
+    GameResult replayed = folder.Run(with({"--headless", "--keys", "recorded.keys"}));
+    EXPECT_EQ(replayed.exitCode, recording.exitCode) << replayed.errors;
+    EXPECT_GT(played.log.size(), 1000u);
+    EXPECT_TRUE(played.log == replayed.log) << "the replay's log differs from the run's";
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, KeyRecording, ::testing::ValuesIn(kRecordings),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The golden game: the program plays tests/golden/game.keys with the control
+// file beside it, and must say exactly what it said when the stored log was
+// made. When a change to the game is meant to change what it says, remake
+// the log from this same run, and read the difference before committing it:
+//   FARHAVEN_REMAKE_GOLDEN=1 build/default/tests/test_e2e --gtest_filter='Golden.*'
+TEST(Golden, AScriptedGameSaysExactlyWhatItSaidBefore) {
+    const std::filesystem::path golden = FARHAVEN_SOURCE_DIR "/tests/golden";
+    RunFolder folder;
+    folder.Write("quorlat.ctl", ReadFile(golden / "quorlat.ctl"));
+    GameResult run = folder.Run({"--headless", "--keys", (golden / "game.keys").string()});
+    EXPECT_EQ(std::tuple(run.exitCode, run.errors), std::tuple(0, ""));
+    if (std::getenv("FARHAVEN_REMAKE_GOLDEN") != nullptr) {
+        std::ofstream(golden / "game.log", std::ios::binary) << run.log;
+        GTEST_SKIP() << "remade " << (golden / "game.log").string();
+    }
+    std::vector<std::string> expected = Lines(ReadFile(golden / "game.log"));
+    std::vector<std::string> said = Lines(run.log);
+    ASSERT_GT(expected.size(), 5000u);
+    auto [first, second] =
+        std::mismatch(said.begin(), said.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(first == said.end() && second == expected.end())
+        << "line " << (first - said.begin()) + 1 << ": said '"
+        << (first == said.end() ? "(the end)" : *first) << "', the golden log has '"
+        << (second == expected.end() ? "(the end)" : *second) << "'";
+}
+
+}  // namespace
