@@ -49,7 +49,7 @@ std::string Usage() {
            "  --integer-scale      show the picture at the largest whole multiple that fits\n"
            "  --no-sound           play in silence\n"
            "  --no-gamepad         ignore game controllers; the keyboard alone plays\n"
-           "  --headless           no window, screen or audio output: a virtual clock and a key script\n"
+           "  --headless           no window, screen or audio output: a virtual clock\n"
            "  --keys FILE          headless key script (frames and the keys held in them)\n"
            "  --frames N           end the game after N frames\n"
            "  --log FILE|-         write the debug lines to FILE, or - for standard error\n"
