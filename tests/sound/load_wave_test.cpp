@@ -33,7 +33,7 @@ TEST_F(LoadWave, ACanonicalFileFillsABufferOfItsDataSizeThatPlaysFromItsStart) {
     EXPECT_EQ(format.bitsPerSample, 16);
     EXPECT_EQ(format.extraSize, 18);
     buffer->Play();
-    EXPECT_EQ(Pull(*theSoundManager->device, 3),
+    EXPECT_EQ(Heard(*theSoundManager->device, 3),
               (std::vector<std::int16_t>{1000, -1000, 2000, -2000, 3000, -3000}));
 }
 

@@ -72,7 +72,7 @@ TEST_F(SoundTest, TwoPlaysOfOneEffectSoundTogetherAsTwoCopiesWhileTheLoadedOneSt
         EXPECT_TRUE(play.copy);
         EXPECT_EQ(play.origin, cannonSound);
     }
-    EXPECT_EQ(Pull(*theSoundManager->device, 2), (std::vector<std::int16_t>{1400, 1400, 0, 0}));
+    EXPECT_EQ(Heard(*theSoundManager->device, 2), (std::vector<std::int16_t>{1400, 1400, 0, 0}));
 }
 
 TEST_F(SoundTest, AnEffectThatDidNotLoadOrHasNoDeviceIsSilentAndTheGameGoesOn) {
