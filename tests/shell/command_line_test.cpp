@@ -13,7 +13,6 @@ TEST(CommandLine, EveryOptionIsInTheUsageAndIsAccepted) {
                                          "--scale",
                                          "3",
                                          "--integer-scale",
-                                         "--no-sound",
                                          "--no-gamepad",
                                          "--headless",
                                          "--keys",
@@ -24,19 +23,26 @@ TEST(CommandLine, EveryOptionIsInTheUsageAndIsAccepted) {
                                          "-",
                                          "--screenshot",
                                          "x.png",
+                                         "--audio-out",
+                                         "x.wav",
                                          "--fail",
                                          "ddraw.mode=88760078@2",
                                          "--rgb555",
                                          "--help",
                                          "--version"});
     EXPECT_EQ(line.error, "");
-    for (const char* option : {"--window", "--scale", "--integer-scale", "--no-sound",
-                               "--no-gamepad", "--headless", "--keys", "--frames", "--log",
-                               "--screenshot", "--fail", "--rgb555", "--help", "--version"}) {
+    for (const char* option :
+         {"--window", "--scale", "--integer-scale", "--no-sound", "--no-gamepad", "--headless",
+          "--keys", "--frames", "--log", "--screenshot", "--audio-out", "--fail", "--rgb555",
+          "--help", "--version"}) {
         EXPECT_NE(Usage().find(std::string("  ") + option + " "), std::string::npos) << option;
     }
-    EXPECT_TRUE(line.options.integerScale && line.options.noSound && line.options.noGamepad);
+    EXPECT_TRUE(line.options.integerScale && line.options.noGamepad);
+    EXPECT_EQ(line.options.audioOutFile, "x.wav");
+    EXPECT_TRUE(ParseCommandLine({"--no-sound"}).options.noSound);
     EXPECT_FALSE(ParseCommandLine({"--no-sound"}).options.noGamepad);
+    EXPECT_EQ(ParseCommandLine({"--no-sound", "--audio-out", "x.wav"}).error,
+              "--audio-out has nothing to write with --no-sound");
     EXPECT_EQ(ParseCommandLine({"--no-sounds"}).error, "unknown option '--no-sounds'");
 }
 

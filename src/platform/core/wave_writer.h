@@ -23,6 +23,8 @@ public:
     WaveWriter& operator=(const WaveWriter&) = delete;
 
     const std::string& fileName() const { return fileName_; }
+    // At 4 GiB: nothing more goes in.
+    bool full() const { return full_; }
 
     // Interleaved samples of whole frames in the writer's format.
     void Append(std::span<const std::int16_t> samples);

@@ -20,6 +20,7 @@ public:
 
     // Writes the sound up to now.
     void CatchUp(std::uint32_t now);
+    bool full() const { return writer_.full(); }
     // The mixer whose output is written from now on; nullptr for silence.
     void Attach(Mixer* mixer) { mixer_ = mixer; }
     const Mixer* attached() const { return mixer_; }

@@ -26,7 +26,7 @@ HeadlessSoundDevice::HeadlessSoundDevice(std::shared_ptr<SoundRecord> record,
 }
 
 HeadlessSoundDevice::~HeadlessSoundDevice() {
-    if (!PlaysIntoFile()) return;
+    if (file_ == nullptr || file_->attached() != &mixer()) return;
     file_->CatchUp(Current().backend().Now());
     file_->Attach(nullptr);
 }

@@ -43,7 +43,10 @@ protected:
     void CatchUp() override;
 
 private:
-    bool PlaysIntoFile() { return file_ != nullptr && file_->attached() == &mixer(); }
+    // A full file takes no more: the voices go on into nowhere.
+    bool PlaysIntoFile() {
+        return file_ != nullptr && file_->attached() == &mixer() && !file_->full();
+    }
 
     std::shared_ptr<SoundRecord> record_;
     ClockedSoundFile* file_;
