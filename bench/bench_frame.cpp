@@ -21,7 +21,7 @@
 #include "display/image_loader.h"
 #include "display/text_overlay.h"
 #include "platform/api/system.h"
-#include "platform/core/argb_convert.h"
+#include "platform/core/argb_picture.h"
 #include "platform/core/platform.h"
 #include "platform/headless/headless_backend.h"
 #include "shell/app_window.h"
@@ -39,18 +39,18 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
 // The headless backend with the flip of the SDL backend: the front surface
-// converted into the window's texture. Uploading it and presenting are the
-// graphics card's work.
+// converted into the window's 32-bit picture where it changed. Handing the
+// changed rows to the texture and presenting are the graphics card's work.
 class ShownHeadless : public platform::HeadlessBackend {
 public:
-    ShownHeadless() : HeadlessBackend(platform::Options{}), texture_(kWidth * kHeight) {}
+    ShownHeadless() : HeadlessBackend(platform::Options{}) {}
     void Present(const platform::MemorySurface& front) override {
-        platform::ConvertToArgb(front, texture_.data(), kWidth * 4);
+        benchmark::DoNotOptimize(picture_.Update(front).size());
         HeadlessBackend::Present(front);
     }
 
 private:
-    std::vector<std::uint32_t> texture_;
+    platform::ArgbPicture picture_;
 };
 
 // The game as start-up leaves it, with the generated resources.

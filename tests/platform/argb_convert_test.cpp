@@ -34,6 +34,28 @@ TEST(ArgbConvert, WidensEachChannelSoThatBlackAndFullIntensityStayExact) {
                                           0xFF0000FF, 0xFF000000, 0xDEADBEEF}));
 }
 
+TEST(ArgbConvert, EveryPixelOfBothLayoutsHasEachChannelWidenedByRepeatingItsTopBits) {
+    for (const platform::PixelFormat& format : {platform::kFormat565, platform::kFormat555}) {
+        auto surface = MemorySurface::Create(256, 256, format);
+        for (int y = 0; y < 256; ++y) {
+            for (int x = 0; x < 256; ++x)
+                surface->Row(y)[x] = static_cast<std::uint16_t>(y * 256 + x);
+        }
+        std::vector<std::uint32_t> argb(65536);
+        platform::ConvertToArgb(*surface, argb.data(), 256 * 4);
+        for (std::uint32_t pixel = 0; pixel < argb.size(); ++pixel) {
+            std::uint32_t expected = 0xFF;
+            for (std::uint32_t mask : {format.redMask, format.greenMask, format.blueMask}) {
+                platform::Channel channel = platform::ChannelOf(mask);
+                std::uint32_t value = (pixel & mask) >> channel.shift;
+                expected =
+                    expected << 8 | value << (8 - channel.bits) | value >> (2 * channel.bits - 8);
+            }
+            ASSERT_EQ(argb[pixel], expected) << std::hex << pixel;
+        }
+    }
+}
+
 TEST(Screenshot, APngHoldsTheSurfacesPictureAndOnlyWhenOneWasAskedFor) {
     auto path = std::filesystem::temp_directory_path() / "farhaven_screenshot_test.png";
     std::filesystem::remove(path);
