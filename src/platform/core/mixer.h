@@ -1,9 +1,10 @@
 // The voice list: every sound that is playing, mixed into the output.
 // The game thread starts voices; the output (an audio thread, or a test)
 // pulls mixed samples. The voices are added up in 32 bits and the sum goes
-// through the limiter, so that sounds piling up are turned down, not clipped. A voice that reaches
-// its end is marked finished by the mixer and dropped by the game thread, so nothing is freed under
-// the output's feet and the audio thread never allocates.
+// through the limiter, so that sounds piling up are turned down, not
+// clipped. A voice that reaches its end is marked finished by the mixer and
+// dropped by the game thread, so nothing is freed under the output's feet
+// and the audio thread never allocates.
 #pragma once
 
 #include <atomic>

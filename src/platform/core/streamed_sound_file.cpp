@@ -8,9 +8,9 @@
 
 namespace platform {
 namespace {
-// Three quarters of a second of sound: the writing thread comes by a
-// hundred times in that.
-constexpr std::size_t kRingSamples = 32768 * 2 * 2;
+// A second and a half of sound: the writing thread comes by a hundred and
+// fifty times in that.
+constexpr std::size_t kRingSamples = std::size_t{65536} * kMixFormat.channels;
 constexpr auto kWritingPeriod = std::chrono::milliseconds(10);
 }  // namespace
 
