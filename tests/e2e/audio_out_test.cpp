@@ -12,44 +12,36 @@
 
 #include "platform/core/sound_conversion.h"
 #include "support/game_run.h"
+#include "support/world_fixture.h"
 
 namespace {
 
 using Samples = std::vector<std::int16_t>;
 
-std::uint32_t Number(const std::string& bytes, std::size_t at, std::size_t size) {
-    std::uint32_t value = 0;
-    for (std::size_t i = size; i-- > 0;)
-        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-    return value;
-}
-
 // The samples of a canonical 16-bit PCM file in the mixer's format whose
 // sizes agree with its length; a failure otherwise.
 Samples Decoded(const std::string& bytes) {
+    if (bytes.size() < 44) {
+        ADD_FAILURE() << "no header";
+        return {};
+    }
+    auto field = [&](std::size_t at, std::size_t size) {
+        std::uint32_t value = 0;
+        for (std::size_t i = size; i-- > 0;) value = value << 8 | std::uint8_t(bytes[at + i]);
+        return value;
+    };
     constexpr auto kFormat = platform::kMixFormat;
+    const auto size = static_cast<std::uint32_t>(bytes.size());
     const std::uint32_t frameBytes = 2 * kFormat.channels;
-    EXPECT_GE(bytes.size(), 44u);
-    if (bytes.size() < 44) return {};
     EXPECT_EQ(bytes.substr(0, 4) + bytes.substr(8, 8) + bytes.substr(36, 4), "RIFFWAVEfmt data");
-    std::vector<std::uint32_t> fields = {
-        Number(bytes, 4, 4),  Number(bytes, 16, 4), Number(bytes, 20, 2),
-        Number(bytes, 22, 2), Number(bytes, 24, 4), Number(bytes, 28, 4),
-        Number(bytes, 32, 2), Number(bytes, 34, 2), Number(bytes, 40, 4)};
-    EXPECT_EQ(fields, (std::vector<std::uint32_t>{static_cast<std::uint32_t>(bytes.size() - 8), 16,
-                                                  1, kFormat.channels, kFormat.rate,
-                                                  kFormat.rate * frameBytes, frameBytes, 16,
-                                                  static_cast<std::uint32_t>(bytes.size() - 44)}));
+    EXPECT_EQ((std::vector<std::uint32_t>{field(4, 4), field(16, 4), field(20, 2), field(22, 2),
+                                          field(24, 4), field(28, 4), field(32, 2), field(34, 2),
+                                          field(40, 4)}),
+              (std::vector<std::uint32_t>{size - 8, 16, 1, kFormat.channels, kFormat.rate,
+                                          kFormat.rate * frameBytes, frameBytes, 16, size - 44}));
     Samples samples((bytes.size() - 44) / 2);
     std::memcpy(samples.data(), bytes.data() + 44, samples.size() * 2);
     return samples;
-}
-
-int CountOf(const std::string& log, const std::string& line) {
-    int count = 0;
-    for (std::size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1))
-        ++count;
-    return count;
 }
 
 TEST(AudioOut, ABusyGameNeverReachesFullScaleAndTheSameKeysWriteTheSameFile) {
@@ -66,9 +58,9 @@ TEST(AudioOut, ABusyGameNeverReachesFullScaleAndTheSameKeysWriteTheSameFile) {
         ASSERT_EQ(run.exitCode, 0) << run.errors;
         file = ReadFile(folder.path() / "busy.wav");
     }
-    EXPECT_GE(CountOf(run.log, "shield activated"), 2);
-    EXPECT_GE(CountOf(run.log, "boom added"), 20);
-    EXPECT_GE(CountOf(run.log, "bullet hit roamie"), 1);
+    EXPECT_GE(CountLines(run.log, "shield activated"), 2);
+    EXPECT_GE(CountLines(run.log, "boom added"), 20);
+    EXPECT_GE(CountLines(run.log, "bullet hit roamie"), 1);
     EXPECT_TRUE(files[0] == files[1]) << "two runs of the same keys wrote different files";
 
     Samples samples = Decoded(files[0]);

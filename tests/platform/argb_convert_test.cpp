@@ -16,34 +16,20 @@ namespace {
 
 using platform::MemorySurface;
 
-std::vector<std::uint32_t> Converted(const platform::PixelFormat& format,
-                                     const std::vector<std::uint16_t>& pixels) {
-    auto surface = MemorySurface::Create(static_cast<std::uint16_t>(pixels.size()), 1, format);
-    std::copy(pixels.begin(), pixels.end(), surface->Row(0));
-    std::vector<std::uint32_t> argb(pixels.size() + 1, 0xDEADBEEF);  // one past the row
-    platform::ConvertToArgb(*surface, argb.data(), static_cast<std::int32_t>(argb.size() * 4));
-    return argb;
-}
-
-TEST(ArgbConvert, WidensEachChannelSoThatBlackAndFullIntensityStayExact) {
-    EXPECT_EQ(Converted(platform::kFormat565, {0x0000, 0xFFFF, 0xF800, 0x07E0, 0x001F, 0x8410}),
-              (std::vector<std::uint32_t>{0xFF000000, 0xFFFFFFFF, 0xFFFF0000, 0xFF00FF00,
-                                          0xFF0000FF, 0xFF848284, 0xDEADBEEF}));
-    EXPECT_EQ(Converted(platform::kFormat555, {0x0000, 0x7FFF, 0x7C00, 0x03E0, 0x001F, 0x8000}),
-              (std::vector<std::uint32_t>{0xFF000000, 0xFFFFFFFF, 0xFFFF0000, 0xFF00FF00,
-                                          0xFF0000FF, 0xFF000000, 0xDEADBEEF}));
-}
-
+// Every 16-bit pixel, once in each layout: each channel widened by
+// repeating its top bits (black stays 0, full intensity becomes 255), rows
+// `pitch` apart and nothing written between them.
 TEST(ArgbConvert, EveryPixelOfBothLayoutsHasEachChannelWidenedByRepeatingItsTopBits) {
+    constexpr std::uint32_t kUntouched = 0xDEADBEEF;
     for (const platform::PixelFormat& format : {platform::kFormat565, platform::kFormat555}) {
         auto surface = MemorySurface::Create(256, 256, format);
         for (int y = 0; y < 256; ++y) {
             for (int x = 0; x < 256; ++x)
                 surface->Row(y)[x] = static_cast<std::uint16_t>(y * 256 + x);
         }
-        std::vector<std::uint32_t> argb(65536);
-        platform::ConvertToArgb(*surface, argb.data(), 256 * 4);
-        for (std::uint32_t pixel = 0; pixel < argb.size(); ++pixel) {
+        std::vector<std::uint32_t> argb(257 * 256, kUntouched);  // a pixel to spare after each row
+        platform::ConvertToArgb(*surface, argb.data(), 257 * 4);
+        for (std::uint32_t pixel = 0; pixel < 65536; ++pixel) {
             std::uint32_t expected = 0xFF;
             for (std::uint32_t mask : {format.redMask, format.greenMask, format.blueMask}) {
                 platform::Channel channel = platform::ChannelOf(mask);
@@ -51,8 +37,9 @@ TEST(ArgbConvert, EveryPixelOfBothLayoutsHasEachChannelWidenedByRepeatingItsTopB
                 expected =
                     expected << 8 | value << (8 - channel.bits) | value >> (2 * channel.bits - 8);
             }
-            ASSERT_EQ(argb[pixel], expected) << std::hex << pixel;
+            ASSERT_EQ(argb[pixel / 256 * 257 + pixel % 256], expected) << std::hex << pixel;
         }
+        for (int y = 0; y < 256; ++y) ASSERT_EQ(argb[y * 257 + 256], kUntouched) << y;
     }
 }
 

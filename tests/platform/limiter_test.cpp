@@ -20,18 +20,16 @@ using platform::Pcm;
 constexpr std::size_t kRate = platform::kMixFormat.rate;
 constexpr double kFullScale = 32767;
 
-// A stereo explosion of a third of a second: noise that strikes at once and
-// dies away, peaking at the given level.
+// A stereo explosion of a third of a second: noise up to the peak that
+// strikes at once and dies away.
 Pcm Burst(double peak, unsigned seed) {
     std::mt19937 noise(seed);
-    std::uniform_real_distribution<double> sample(-1, 1);
-    std::vector<double> wave(kRate / 3);
-    for (std::size_t i = 0; i < wave.size(); ++i)
-        wave[i] = sample(noise) * std::exp(-8.0 * i / kRate);
-    double highest = 0;
-    for (double s : wave) highest = std::max(highest, std::abs(s));
+    std::uniform_real_distribution<double> sample(-peak, peak);
     Pcm out;
-    for (double s : wave) out.insert(out.end(), 2, static_cast<std::int16_t>(s / highest * peak));
+    for (std::size_t i = 0; i < kRate / 3; ++i) {
+        out.insert(out.end(), 2,
+                   static_cast<std::int16_t>(sample(noise) * std::exp(-8.0 * i / kRate)));
+    }
     return out;
 }
 
