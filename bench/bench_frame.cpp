@@ -1,10 +1,12 @@
-// What a whole frame of the game costs in a busy world, against a plain
-// baseline that moves the same bytes, and what start-up's image loading and
-// the heads-up texts cost.
-//   build/default/bench/bench_frame --benchmark_repetitions=30
+// What a whole frame of the game costs in a busy world, as a player's
+// machine pays for it (the flip converts the picture into the window's
+// 32-bit texture, as the SDL backend does), against a plain baseline that
+// moves the same bytes; and what start-up's image loading and the heads-up
+// texts cost.
+//   build/default/bench/bench_frame --benchmark_repetitions=20
 //       --benchmark_report_aggregates_only=true
 // "vs_baseline" is the frame's time over the baseline's, measured in the
-// same run; the target is at most 2.
+// same run; the target is at most 1.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -19,6 +21,7 @@
 #include "display/image_loader.h"
 #include "display/text_overlay.h"
 #include "platform/api/system.h"
+#include "platform/core/argb_picture.h"
 #include "platform/core/platform.h"
 #include "platform/headless/headless_backend.h"
 #include "shell/app_window.h"
@@ -35,11 +38,25 @@ namespace {
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
-// The game as start-up leaves it, on the headless backend, with the
-// generated resources.
+// The headless backend with the flip of the SDL backend: the front surface
+// converted into the window's 32-bit picture where it changed. Handing the
+// changed rows to the texture and presenting are the graphics card's work.
+class ShownHeadless : public platform::HeadlessBackend {
+public:
+    ShownHeadless() : HeadlessBackend(platform::Options{}) {}
+    void Present(const platform::MemorySurface& front) override {
+        benchmark::DoNotOptimize(picture_.Update(front).size());
+        HeadlessBackend::Present(front);
+    }
+
+private:
+    platform::ArgbPicture picture_;
+};
+
+// The game as start-up leaves it, with the generated resources.
 class Game {
 public:
-    Game() : installed_(std::make_unique<platform::HeadlessBackend>(platform::Options{}), {}) {
+    Game() : installed_(std::make_unique<ShownHeadless>(), {}) {
         if (::chdir(FARHAVEN_GAME_DIR) != 0) std::abort();
         appWindow = CreateAppWindow(kWidth, kHeight);
         StartDevices();

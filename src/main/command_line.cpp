@@ -49,12 +49,14 @@ std::string Usage() {
            "  --integer-scale      show the picture at the largest whole multiple that fits\n"
            "  --no-sound           play in silence\n"
            "  --no-gamepad         ignore game controllers; the keyboard alone plays\n"
-           "  --headless           no window, screen or sound: a virtual clock and a key script\n"
+           "  --headless           no window, screen or audio output: a virtual clock\n"
            "  --keys FILE          headless key script (frames and the keys held in them)\n"
            "  --frames N           end the game after N frames\n"
            "  --log FILE|-         write the debug lines to FILE, or - for standard error\n"
            "  --screenshot FILE    save the picture shown at exit as a PNG\n"
            "  --record FILE        write the run's keys and window events as a key script\n"
+           "  --audio-out FILE     write the sound as played to a 16-bit WAV file (headless:\n"
+           "                       by the virtual clock, the whole run)\n"
            "  --fail STEP[=CODE][@N]  headless: make a platform step fail (tests)\n"
            "  --rgb555             headless: a 5-5-5 display instead of 5-6-5\n"
            "  --help               show this text\n"
@@ -112,6 +114,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             options.screenshotFile = require(value());
         } else if (argument == "--record") {
             options.recordFile = require(value());
+        } else if (argument == "--audio-out") {
+            options.audioOutFile = require(value());
         } else if (argument == "--fail") {
             std::string text = require(value());
             auto request = ParseFailure(text);
@@ -125,6 +129,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         if (!options.keysFile.empty()) line.error = "--keys needs --headless";
         if (!options.failures.empty()) line.error = "--fail needs --headless";
         if (options.rgb555) line.error = "--rgb555 needs --headless";
+    }
+    if (line.error.empty() && options.noSound && !options.audioOutFile.empty()) {
+        line.error = "--audio-out has nothing to write with --no-sound";
     }
     return line;
 }

@@ -119,11 +119,12 @@ TEST_P(Installed, HoldsTheProgramWithItsFilesALauncherAMenuEntryIconsAndAManualP
 TEST_P(Installed, PlaysFromThePlayersFolderWithFilesNamedWhereThePlayerIs) {
     // The first run makes the player's folder with a control file to edit.
     GameResult first = Play({"--headless", "--frames", "30", "--log", "game.log", "--screenshot",
-                             "shot.png", "--record=played.keys"});
+                             "shot.png", "--record=played.keys", "--audio-out", "sound.wav"});
     ASSERT_EQ(first.exitCode, 0) << first.errors;
     EXPECT_NE(first.log.find("text = SHIELDS = 3"), std::string::npos);
     EXPECT_EQ(ReadPicture(root_ / "player" / "shot.png").width, 800);
     EXPECT_TRUE(ReadFile(root_ / "player" / "played.keys").starts_with("# Far Haven key script"));
+    EXPECT_TRUE(ReadFile(root_ / "player" / "sound.wav").starts_with("RIFF"));
     const fs::path control = PlayersFolder() / "quorlat.ctl";
     ASSERT_TRUE(fs::is_regular_file(fs::symlink_status(control))) << "not a copy of its own";
     EXPECT_EQ(ReadFile(control), ReadFile(Share() / "farhaven/quorlat.ctl"));

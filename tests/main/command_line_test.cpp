@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -13,33 +14,18 @@
 namespace {
 
 TEST(CommandLine, ValuesReachTheOptions) {
-    CommandLine line = ParseCommandLine({"--window",
-                                         "--scale",
-                                         "3",
-                                         "--integer-scale",
-                                         "--no-sound",
-                                         "--no-gamepad",
-                                         "--headless",
-                                         "--keys",
-                                         "k.txt",
-                                         "--frames",
-                                         "5",
-                                         "--log",
-                                         "-",
-                                         "--screenshot",
-                                         "x.png",
-                                         "--record",
-                                         "r.keys",
-                                         "--fail",
-                                         "ddraw.mode=88760078@2",
-                                         "--fail",
-                                         "dsound.create",
-                                         "--rgb555"});
+    std::istringstream words(
+        "--window --scale 3 --integer-scale --no-gamepad --headless --keys k.txt --frames 5 "
+        "--log - --screenshot x.png --record r.keys --audio-out s.wav "
+        "--fail ddraw.mode=88760078@2 --fail dsound.create --rgb555");
+    CommandLine line = ParseCommandLine(
+        {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()});
     ASSERT_EQ(line.error, "");
     const platform::Options& o = line.options;
-    EXPECT_TRUE(o.window && o.integerScale && o.noSound && o.noGamepad && o.headless && o.rgb555);
-    EXPECT_EQ(std::tuple(o.scale, o.keysFile, *o.frames, o.logFile, o.screenshotFile, o.recordFile),
-              std::tuple(3u, "k.txt", 5u, "-", "x.png", "r.keys"));
+    EXPECT_TRUE(o.window && o.integerScale && !o.noSound && o.noGamepad && o.headless && o.rgb555);
+    EXPECT_EQ(std::tuple(o.scale, o.keysFile, *o.frames, o.logFile, o.screenshotFile, o.recordFile,
+                         o.audioOutFile),
+              std::tuple(3u, "k.txt", 5u, "-", "x.png", "r.keys", "s.wav"));
     ASSERT_EQ(o.failures.size(), 2u);
     EXPECT_EQ(std::tuple(o.failures[0].step, o.failures[0].code, o.failures[0].fromCall),
               std::tuple("ddraw.mode", platform::DDERR_INVALIDMODE, 2u));
@@ -47,6 +33,7 @@ TEST(CommandLine, ValuesReachTheOptions) {
               std::tuple(platform::E_FAIL, 1u));
     EXPECT_FALSE(ParseCommandLine({"--headless"}).options.window);
     EXPECT_TRUE(ParseCommandLine({"--help", "--version"}).help);
+    EXPECT_TRUE(ParseCommandLine({"--no-sound"}).options.noSound);
 }
 
 TEST(CommandLine, BadValuesAreRefusedWithAReason) {
@@ -64,6 +51,7 @@ TEST(CommandLine, BadValuesAreRefusedWithAReason) {
         {{"--keys", "k.txt"}, "--keys needs --headless"},
         {{"--fail", "ddraw.mode"}, "--fail needs --headless"},
         {{"--rgb555", "--window"}, "--rgb555 needs --headless"},
+        {{"--no-sound", "--audio-out", "s.wav"}, "--audio-out has nothing to write with --no-sound"},
     };
     for (auto [arguments, error] : refused) {
         if (!error.ends_with("needs --headless")) arguments.insert(arguments.begin(), "--headless");

@@ -6,22 +6,28 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/core/platform.h"
 #include "platform/sdl/sdl_backend.h"
 #include "sound/sound_manager.h"
+#include "support/game_run.h"
 #include "support/sound_output.h"
 #include "support/files.h"
 #include "support/wave_files.h"
 
 namespace {
 
-// Half a second of a 440 Hz tone, 22,050 Hz mono.
-std::vector<std::uint8_t> ToneFile() {
+// Half a second of a 440 Hz tone, 22,050 Hz mono: its samples, and as a file.
+std::vector<std::uint8_t> Tone() {
     std::vector<std::int16_t> tone(11025);
     for (std::size_t i = 0; i < tone.size(); ++i)
         tone[i] = 8000 * std::sin(i * 440 * 2 * M_PI / 22050);
-    return WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(Samples16(tone)).bytes();
+    return Samples16(tone);
+}
+
+std::vector<std::uint8_t> ToneFile() {
+    return WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(Tone()).bytes();
 }
 
 class SdlSound : public ::testing::Test {
@@ -32,10 +38,11 @@ protected:
         cannonSound = nullptr;
     }
 
-    void Install(bool noSound = false) {
+    void Install(bool noSound = false, std::string audioOut = "") {
         platform::Options options;
         options.window = true;
         options.noSound = noSound;
+        options.audioOutFile = std::move(audioOut);
         installed = std::make_unique<platform::ScopedPlatform>(
             std::make_unique<platform::SdlBackend>(options), options);
         installed->get().debug().KeepTranscript(true);
@@ -90,6 +97,33 @@ TEST_F(SdlSound, PlaysTwoOverlappingCopiesThroughTheAudioDeviceAndFreesThemAfter
     EXPECT_EQ(device.BufferCount(), 2u);  // the loaded sound and the new copy
 
     theSoundManager->device.reset();  // closes the audio device with a copy outstanding
+}
+
+// The audio thread hands what it played over to the file's own thread.
+TEST_F(SdlSound, WhatThePlayerHeardGoesToTheSoundFileInOrderAndWhole) {
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    std::string file = (folder.path() / "heard.wav").string();
+    Install(false, file);
+    ASSERT_TRUE(
+        theSoundManager->LoadWave(folder.Write("tone.wav", ToneFile()).c_str(), cannonSound));
+    PlayEffect(cannonSound);
+    platform::Mixer& mixer = Mixing(*theSoundManager->device).mixer();
+    for (Uint32 start = SDL_GetTicks(); mixer.VoiceCount() > 0 && SDL_GetTicks() - start < 5000;
+         mixer.DropFinished()) {
+        SDL_Delay(10);
+    }
+    SDL_Delay(100);  // the tone's end through the limiter's delay
+    theSoundManager->device.reset();
+
+    std::string bytes = ReadFile(file);
+    ASSERT_GT(bytes.size(), 44u);
+    EXPECT_EQ(bytes.size() - 44, std::uint32_t(bytes[40] & 0xFF) | (bytes[41] & 0xFF) << 8 |
+                                     (bytes[42] & 0xFF) << 16 | (bytes[43] & 0xFF) << 24);
+    std::vector<std::int16_t> heard((bytes.size() - 44) / 2), tone;
+    std::memcpy(heard.data(), bytes.data() + 44, heard.size() * 2);
+    ASSERT_EQ(platform::ConvertSamples(PcmFormat(1, 22050, 16), Tone(), platform::kMixFormat, tone),
+              platform::S_OK);
+    EXPECT_NE(std::search(heard.begin(), heard.end(), tone.begin(), tone.end()), heard.end());
 }
 
 TEST_F(SdlSound, WithoutAnAudioOutputTheGameGoesOnInSilenceAndSaysSoOnce) {

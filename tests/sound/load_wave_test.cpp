@@ -22,7 +22,7 @@ TEST_F(LoadWave, ACanonicalFileFillsABufferOfItsDataSizeThatPlaysFromItsStart) {
                          format.blockAlign, format.bitsPerSample, format.extraSize),
               std::tuple(platform::DSBCAPS_STATIC, kTone.size(), 1, 2, 44100, 176400, 4, 16, 18));
     buffer->Play();
-    EXPECT_EQ(Pull(*theSoundManager->device, 3),
+    EXPECT_EQ(Heard(*theSoundManager->device, 3),
               (std::vector<std::int16_t>{1000, -1000, 2000, -2000, 3000, -3000}));
 }
 

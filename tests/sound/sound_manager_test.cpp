@@ -63,7 +63,7 @@ TEST_F(SoundTest, EffectsPlayAsOverlappingCopiesAndOneThatCannotPlayIsSilent) {
     for (const platform::SoundPlay& play : record().plays) {
         EXPECT_TRUE(play.copy && play.origin == cannonSound);
     }
-    EXPECT_EQ(Pull(*theSoundManager->device, 2), (std::vector<std::int16_t>{1400, 1400, 0, 0}));
+    EXPECT_EQ(Heard(*theSoundManager->device, 2), (std::vector<std::int16_t>{1400, 1400, 0, 0}));
 
     PlayEffect(shieldSound);  // never loaded
     platform::SoundBuffer* copy = kUntouched;

@@ -15,6 +15,13 @@ std::vector<std::int16_t> Pull(platform::SoundDevice& device, std::size_t frames
     return out;
 }
 
+std::vector<std::int16_t> Heard(platform::SoundDevice& device, std::size_t frames) {
+    std::size_t delay = Mixing(device).mixer().DelayFrames();
+    std::vector<std::int16_t> out = Pull(device, delay + frames);
+    out.erase(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(delay * 2));
+    return out;
+}
+
 platform::SoundBuffer* LoadedBuffer(platform::SoundDevice& device, platform::WaveFormat format,
                                     const std::vector<std::uint8_t>& bytes) {
     platform::SoundBuffer* buffer = nullptr;

@@ -1,39 +1,76 @@
 #include "platform/core/argb_convert.h"
 
-#include "platform/core/screen_format.h"
+#include <algorithm>
 
 namespace platform {
 namespace {
 
-// Plain shifts and ors on every pixel, which GCC vectorises; built twice, for
-// AVX2 and for any x86-64, the better chosen when the program starts. With
-// AVX2 this measured faster than a 64K-entry table of converted pixels (whose
-// look-ups do not vectorise): 0.24 against 0.33 ms for 800 × 600.
-__attribute__((target_clones("avx2", "default"))) void Row565(const std::uint16_t* __restrict from,
-                                                              std::uint32_t* __restrict to,
-                                                              std::int32_t count) {
-    for (std::int32_t i = 0; i < count; ++i) {
-        std::uint32_t pixel = from[i];
-        std::uint32_t red = pixel >> 11;
-        std::uint32_t green = (pixel >> 5) & 0x3F;
-        std::uint32_t blue = pixel & 0x1F;
-        to[i] = 0xFF000000u | ((red << 3 | red >> 2) << 16) | ((green << 2 | green >> 4) << 8) |
-                (blue << 3 | blue >> 2);
-    }
+// The channels are moved to their places in a few wide masks and shifts,
+// and each is widened by copying its top bits below it, two channels at a
+// time: few enough operations a pixel that converting runs at the speed of
+// the memory rather than of the arithmetic. This measured faster than a
+// 64K-entry table of converted pixels, whose look-ups do not vectorise.
+inline std::uint32_t Argb565(std::uint32_t pixel) {
+    std::uint32_t redBlue = (pixel & 0xF800) << 8 | (pixel & 0x001F) << 3;
+    std::uint32_t green = (pixel & 0x07E0) << 5;
+    return 0xFF000000u | redBlue | (redBlue >> 5 & 0x00070007) | green | (green >> 6 & 0x0300);
 }
 
-__attribute__((target_clones("avx2", "default"))) void Row555(const std::uint16_t* __restrict from,
-                                                              std::uint32_t* __restrict to,
-                                                              std::int32_t count) {
-    for (std::int32_t i = 0; i < count; ++i) {
-        std::uint32_t pixel = from[i];
-        std::uint32_t red = (pixel >> 10) & 0x1F;
-        std::uint32_t green = (pixel >> 5) & 0x1F;
-        std::uint32_t blue = pixel & 0x1F;
-        to[i] = 0xFF000000u | ((red << 3 | red >> 2) << 16) | ((green << 3 | green >> 2) << 8) |
-                (blue << 3 | blue >> 2);
-    }
+inline std::uint32_t Argb555(std::uint32_t pixel) {
+    std::uint32_t redBlue = (pixel & 0x7C00) << 9 | (pixel & 0x001F) << 3;
+    std::uint32_t green = (pixel & 0x03E0) << 6;
+    return 0xFF000000u | redBlue | (redBlue >> 5 & 0x00070007) | green | (green >> 5 & 0x0700);
 }
+
+template <std::uint32_t (*Convert)(std::uint32_t)>
+inline void ConvertRow(const std::uint16_t* __restrict from, std::uint32_t* __restrict to,
+                       std::int32_t count) {
+    for (std::int32_t i = 0; i < count; ++i) to[i] = Convert(from[i]);
+}
+
+// One span is two cache lines of the picture: a whole span is compared at
+// a time, with no early way out, so that it vectorises.
+constexpr std::int32_t kSpan = 32;
+
+template <std::uint32_t (*Convert)(std::uint32_t)>
+inline bool ConvertChanged(const std::uint16_t* __restrict from, std::uint16_t* __restrict shown,
+                           std::uint32_t* __restrict to, std::int32_t count) {
+    bool changed = false;
+    for (std::int32_t x = 0; x < count; x += kSpan) {
+        std::int32_t length = std::min(kSpan, count - x);
+        std::uint16_t difference = 0;
+        for (std::int32_t i = x; i < x + length; ++i) difference |= from[i] ^ shown[i];
+        if (difference == 0) continue;
+        changed = true;
+        std::copy_n(from + x, length, shown + x);
+        ConvertRow<Convert>(from + x, to + x, length);
+    }
+    return changed;
+}
+
+// GCC vectorises these loops at -O3; they are built for AVX-512, AVX2 and
+// any x86-64, the best chosen when the program starts.
+#define FARHAVEN_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+
+FARHAVEN_CLONES void Row565(const std::uint16_t* from, std::uint32_t* to, std::int32_t count) {
+    ConvertRow<Argb565>(from, to, count);
+}
+
+FARHAVEN_CLONES void Row555(const std::uint16_t* from, std::uint32_t* to, std::int32_t count) {
+    ConvertRow<Argb555>(from, to, count);
+}
+
+FARHAVEN_CLONES bool Changed565(const std::uint16_t* from, std::uint16_t* shown, std::uint32_t* to,
+                                std::int32_t count) {
+    return ConvertChanged<Argb565>(from, shown, to, count);
+}
+
+FARHAVEN_CLONES bool Changed555(const std::uint16_t* from, std::uint16_t* shown, std::uint32_t* to,
+                                std::int32_t count) {
+    return ConvertChanged<Argb555>(from, shown, to, count);
+}
+
+#undef FARHAVEN_CLONES
 
 }  // namespace
 
@@ -48,6 +85,12 @@ void ConvertToArgb(const MemorySurface& surface, std::uint32_t* pixels, std::int
             Row565(surface.Row(y), to, surface.Width());
         }
     }
+}
+
+bool ConvertChangedRow(Layout layout, const std::uint16_t* from, std::uint16_t* shown,
+                       std::uint32_t* to, std::int32_t count) {
+    return layout == Layout::Rgb555 ? Changed555(from, shown, to, count)
+                                    : Changed565(from, shown, to, count);
 }
 
 }  // namespace platform

@@ -6,10 +6,17 @@
 #include <cstdint>
 
 #include "platform/core/memory_surface.h"
+#include "platform/core/screen_format.h"
 
 namespace platform {
 
 // Writes every row of the surface to `pixels`, rows `pitch` bytes apart.
 void ConvertToArgb(const MemorySurface& surface, std::uint32_t* pixels, std::int32_t pitch);
+
+// Brings one row of a kept picture up to date: where `from` differs from
+// `shown` (the pixels `to` was converted from), in spans of 32 pixels, the
+// span is converted into `to` and copied into `shown`. True when any was.
+bool ConvertChangedRow(Layout layout, const std::uint16_t* from, std::uint16_t* shown,
+                       std::uint32_t* to, std::int32_t count);
 
 }  // namespace platform

@@ -46,7 +46,8 @@ struct Options {
     std::optional<std::uint32_t> frames;  // end after this many frames
     std::string logFile;                  // "-" for standard error; empty drops the lines
     std::string screenshotFile;
-    std::string recordFile;  // where to write the run's keys and events as a key script
+    std::string recordFile;    // where to write the run's keys and events as a key script
+    std::string audioOutFile;  // where to write the sound as a WAV file
     std::vector<FailureRequest> failures;
     bool rgb555 = false;
 };

@@ -56,8 +56,11 @@ HRESULT MixingSoundDevice::DuplicateSoundBuffer(SoundBuffer* source, SoundBuffer
     return S_OK;
 }
 
+// A device whose samples go by a clock starts the voice at the moment of the
+// play, not at the last request.
 std::shared_ptr<Voice> MixingSoundDevice::StartVoice(const MixingSoundBuffer& buffer,
                                                      std::size_t start) {
+    CatchUp();
     NotePlay(buffer);
     const std::shared_ptr<const Pcm>& converted = buffer.samples()->converted;
     if (!audible() || !converted) return nullptr;

@@ -39,8 +39,8 @@ protected:
     // What a backend may want to know of: each description handed over, and
     // each play.
     virtual void NoteDescription(const SoundBufferDescription& /*description*/) {}
-    // Called before each request, so that a device whose samples go nowhere
-    // can move its voices on by the time that has passed.
+    // Called before each request and play, so that a device whose samples go
+    // by a clock can move its voices on by the time that has passed.
     virtual void CatchUp() {}
     virtual void NotePlay(const MixingSoundBuffer& /*buffer*/) {}
 

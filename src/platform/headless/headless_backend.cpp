@@ -11,6 +11,13 @@ HeadlessBackend::HeadlessBackend(const Options& options)
     : rgb555_(options.rgb555), noSound_(options.noSound) {
     for (const FailureRequest& request : options.failures) failures_.Add(request);
     if (!options.keysFile.empty()) keyScript_ = KeyScript::Load(options.keysFile);
+    if (!options.audioOutFile.empty()) {
+        soundFile_ = std::make_unique<ClockedSoundFile>(options.audioOutFile, clock_.Now());
+    }
+}
+
+HeadlessBackend::~HeadlessBackend() {
+    if (soundFile_) soundFile_->CatchUp(clock_.Now());
 }
 
 void HeadlessBackend::EndOfFrame(std::uint32_t frame) {
@@ -64,7 +71,7 @@ HRESULT HeadlessBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device)
     if (noSound_) {
         device = silence_.MakeDevice(kNoSoundReason);
     } else {
-        device = std::make_unique<HeadlessSoundDevice>(sound_);
+        device = std::make_unique<HeadlessSoundDevice>(sound_, soundFile_.get());
     }
     return S_OK;
 }

@@ -9,6 +9,7 @@
 #include "platform/core/backend.h"
 #include "platform/core/options.h"
 #include "platform/core/silent_sound.h"
+#include "platform/headless/clocked_sound_file.h"
 #include "platform/headless/failure_plan.h"
 #include "platform/headless/headless_sound.h"
 #include "platform/headless/key_script.h"
@@ -18,8 +19,13 @@ namespace platform {
 
 class HeadlessBackend : public Backend {
 public:
-    // Throws BackendError when the key script cannot be read or has a bad line.
+    // Throws BackendError when the key script cannot be read or has a bad
+    // line, or when the sound file (--audio-out) cannot be written.
     explicit HeadlessBackend(const Options& options);
+    // Writes the sound file up to the end of the run.
+    ~HeadlessBackend() override;
+    HeadlessBackend(const HeadlessBackend&) = delete;
+    HeadlessBackend& operator=(const HeadlessBackend&) = delete;
 
     std::uint32_t Now() override { return clock_.Now(); }
     void Sleep(std::uint32_t milliseconds) override { clock_.Advance(milliseconds); }
@@ -88,6 +94,7 @@ private:
     bool rgb555_ = false;
     bool noSound_ = false;
     SilentSound silence_;
+    std::unique_ptr<ClockedSoundFile> soundFile_;  // with --audio-out; outlives the devices
     std::uint16_t modeWidth_ = 0;
     std::uint16_t modeHeight_ = 0;
     bool modeRestored_ = false;

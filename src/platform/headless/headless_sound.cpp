@@ -13,13 +13,31 @@ constexpr std::uint32_t kLongestCatchUpMs = 60000;
 constexpr std::size_t kChunkFrames = 4096;
 }  // namespace
 
-HeadlessSoundDevice::HeadlessSoundDevice(std::shared_ptr<SoundRecord> record)
+HeadlessSoundDevice::HeadlessSoundDevice(std::shared_ptr<SoundRecord> record,
+                                         ClockedSoundFile* file)
     : MixingSoundDevice(kMixFormat, SoundOutput::Audible),
       record_(std::move(record)),
-      caughtUpAt_(Current().backend().Now()) {}
+      file_(file),
+      caughtUpAt_(Current().backend().Now()) {
+    if (file_ != nullptr && file_->attached() == nullptr) {
+        file_->CatchUp(caughtUpAt_);  // the silence before
+        file_->Attach(&mixer());
+    }
+}
+
+HeadlessSoundDevice::~HeadlessSoundDevice() {
+    if (file_ == nullptr || file_->attached() != &mixer()) return;
+    file_->CatchUp(Current().backend().Now());
+    file_->Attach(nullptr);
+}
 
 void HeadlessSoundDevice::CatchUp() {
     std::uint32_t now = Current().backend().Now();
+    if (PlaysIntoFile()) {
+        file_->CatchUp(now);
+        caughtUpAt_ = now;
+        return;
+    }
     std::uint32_t elapsed = std::min(now - caughtUpAt_, kLongestCatchUpMs);
     caughtUpAt_ = now;
     if (mixer().VoiceCount() == 0) return;

@@ -36,9 +36,10 @@ SdlAudioOutput::~SdlAudioOutput() {
     if (subsystemStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void SdlAudioOutput::Start(Mixer& mixer) {
+void SdlAudioOutput::Start(Mixer& mixer, StreamedSoundFile* file) {
     SDL_LockAudioDevice(device_);
     mixer_ = &mixer;
+    file_ = file;
     SDL_UnlockAudioDevice(device_);
     SDL_PauseAudioDevice(device_, 0);
 }
@@ -51,7 +52,11 @@ void SdlAudioOutput::Pull(void* output, Uint8* stream, int length) {
         SDL_memset(stream, 0, static_cast<std::size_t>(length));
         return;
     }
-    self.mixer_->Mix(reinterpret_cast<std::int16_t*>(stream), frames);
+    auto* samples = reinterpret_cast<std::int16_t*>(stream);
+    self.mixer_->Mix(samples, frames);
+    if (self.file_ != nullptr) {
+        self.file_->Played({samples, frames * static_cast<std::size_t>(self.channels_)});
+    }
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/core/mixer.h"
+#include "platform/core/streamed_sound_file.h"
 
 namespace platform {
 
@@ -20,8 +21,9 @@ public:
     SdlAudioOutput(const SdlAudioOutput&) = delete;
     SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
 
-    // Starts pulling from the mixer, which must outlive this output.
-    void Start(Mixer& mixer);
+    // Starts pulling from the mixer, which must outlive this output, as must
+    // the file that what is played is handed to (none without --audio-out).
+    void Start(Mixer& mixer, StreamedSoundFile* file);
 
 private:
     SdlAudioOutput() = default;
@@ -30,7 +32,9 @@ private:
     bool subsystemStarted_ = false;
     SDL_AudioDeviceID device_ = 0;
     int channels_ = 0;
-    Mixer* mixer_ = nullptr;  // set with the device locked, before it runs
+    // Set with the device locked, before it runs.
+    Mixer* mixer_ = nullptr;
+    StreamedSoundFile* file_ = nullptr;
 };
 
 }  // namespace platform

@@ -26,6 +26,9 @@ SdlSubsystems::~SdlSubsystems() {
 SdlBackend::SdlBackend(const Options& options)
     : options_(options), subsystems_(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) {
     if (!options.noGamepad) gamepads_ = std::make_unique<SdlGamepads>();
+    if (!options.audioOutFile.empty()) {
+        soundFile_ = std::make_unique<WaveWriter>(options.audioOutFile, kMixFormat);
+    }
 }
 
 bool SdlBackend::OpenWindow(const std::string& title, std::uint16_t width, std::uint16_t height) {
@@ -183,10 +186,11 @@ void SdlBackend::FrontChanged(const MemorySurface& front) {
 
 // A machine without audio output, or a player who wants quiet, still runs
 // the game, in silence; the audio output is not even opened for the latter.
+// The sound file, if any, holds what the first device that plays played.
 HRESULT SdlBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
     std::string whyNot = kNoSoundReason;
     std::unique_ptr<MixingSoundDevice> sound;
-    if (!options_.noSound) sound = OpenSdlSoundDevice(whyNot);
+    if (!options_.noSound) sound = OpenSdlSoundDevice(whyNot, soundFile_);
     if (!sound) sound = silence_.MakeDevice(whyNot);
     device = std::move(sound);
     return S_OK;

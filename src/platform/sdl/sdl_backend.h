@@ -10,6 +10,7 @@
 #include "platform/core/options.h"
 #include "platform/core/sdl_handles.h"
 #include "platform/core/silent_sound.h"
+#include "platform/core/wave_writer.h"
 #include "platform/sdl/sdl_gamepads.h"
 #include "platform/sdl/sdl_screen.h"
 
@@ -29,7 +30,8 @@ private:
 
 class SdlBackend : public Backend {
 public:
-    // Throws BackendError when SDL cannot start a video driver.
+    // Throws BackendError when SDL cannot start a video driver, or when the
+    // sound file (--audio-out) cannot be written.
     explicit SdlBackend(const Options& options);
 
     std::uint32_t Now() override { return SDL_GetTicks(); }
@@ -76,6 +78,8 @@ private:
     std::uint16_t pictureWidth_ = 0;
     std::uint16_t pictureHeight_ = 0;
     SilentSound silence_;
+    // With --audio-out, until the first device that plays takes it.
+    std::unique_ptr<WaveWriter> soundFile_;
 };
 
 }  // namespace platform

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/core/argb_convert.h"
-
 namespace platform {
 namespace {
 
@@ -38,6 +36,7 @@ HRESULT SdlScreen::SetMode(std::uint16_t width, std::uint16_t height) {
         texture_.reset(SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
                                          SDL_TEXTUREACCESS_STREAMING, width, height));
         if (!texture_) return DDERR_OUTOFVIDEOMEMORY;
+        picture_.Forget();
         // Every pixel is opaque; blending would only cost time.
         SDL_SetTextureBlendMode(texture_.get(), SDL_BLENDMODE_NONE);
         scaleMode_ = SDL_ScaleModeNearest;
@@ -115,13 +114,14 @@ bool SdlScreen::PresentDue() const {
     return FramePacer::Clock::now() - lastPresent_ >= FramePacer::kTick;
 }
 
+// Only the rows that changed since the last picture go to the texture; the
+// rest of it still holds what it showed.
 void SdlScreen::Upload(const MemorySurface& front) {
     if (!texture_ || front.Width() != width_ || front.Height() != height_) return;
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) != 0) return;
-    ConvertToArgb(front, static_cast<std::uint32_t*>(pixels), pitch);
-    SDL_UnlockTexture(texture_.get());
+    for (const ArgbPicture::Rows& rows : picture_.Update(front)) {
+        SDL_Rect band{0, rows.first, width_, rows.count};
+        SDL_UpdateTexture(texture_.get(), &band, picture_.Row(rows.first), picture_.pitch());
+    }
 }
 
 // Flips wait for the refresh; pictures of drawing on the screen itself (the

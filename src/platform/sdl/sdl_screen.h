@@ -1,9 +1,9 @@
-// The window's picture. The front surface is converted into a streaming
-// ARGB8888 texture (the renderers take 32-bit pixels natively and would
-// otherwise convert every frame themselves), scaled to fit the window with
-// its aspect kept (or at whole multiples only) on black, and presented: with
-// vsync and pacing for flips, at once for drawing made straight onto the
-// screen.
+// The window's picture. The front surface is converted into an ARGB8888
+// texture (the renderers take 32-bit pixels natively and would otherwise
+// convert every frame themselves), only where it changed since the last
+// picture; scaled to fit the window with its aspect kept (or at whole
+// multiples only) on black, and presented: with vsync and pacing for flips,
+// at once for drawing made straight onto the screen.
 #pragma once
 
 #include <chrono>
@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "platform/api/codes.h"
+#include "platform/core/argb_picture.h"
 #include "platform/core/memory_surface.h"
 #include "platform/core/picture_fit.h"
 #include "platform/core/sdl_handles.h"
@@ -57,6 +58,7 @@ private:
     bool smoothing_;  // the renderer can afford smooth scaling
     FramePacer pacer_;
     SdlTexturePtr texture_;
+    ArgbPicture picture_;                             // what the texture holds
     SDL_ScaleMode scaleMode_ = SDL_ScaleModeNearest;  // a new texture's
     std::unique_ptr<MemorySurface> kept_;             // the front's picture, waiting to be shown
     std::uint16_t width_ = 0;

@@ -6,21 +6,28 @@
 #include <string>
 
 #include "platform/core/sound_device.h"
+#include "platform/core/streamed_sound_file.h"
+#include "platform/core/wave_writer.h"
 #include "platform/sdl/sdl_audio_output.h"
 
 namespace platform {
 
 class SdlSoundDevice final : public MixingSoundDevice {
 public:
-    explicit SdlSoundDevice(std::unique_ptr<SdlAudioOutput> output);
+    // What is played goes to the file too, when there is one.
+    SdlSoundDevice(std::unique_ptr<SdlAudioOutput> output, std::unique_ptr<WaveWriter> file);
 
 private:
-    // Declared in the derived class, so closed before the mixer and the
-    // buffers it reads go.
+    // Declared in the derived class, so gone before the mixer and the
+    // buffers they read; the output is closed first, so that nothing is
+    // handed to the file once it finishes.
+    std::unique_ptr<StreamedSoundFile> file_;
     std::unique_ptr<SdlAudioOutput> output_;
 };
 
-// Opens the default output; none, with the reason in whyNot, when there is none.
-std::unique_ptr<MixingSoundDevice> OpenSdlSoundDevice(std::string& whyNot);
+// Opens the default output; none, with the reason in whyNot, when there is
+// none (the file is then left as it is).
+std::unique_ptr<MixingSoundDevice> OpenSdlSoundDevice(std::string& whyNot,
+                                                      std::unique_ptr<WaveWriter>& file);
 
 }  // namespace platform

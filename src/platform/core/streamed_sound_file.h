@@ -1,0 +1,44 @@
+// `--audio-out` from a real audio output: the sound as it was played. The
+// audio thread hands every block it played over through a lock-free ring;
+// a thread of the file's own takes them out every few milliseconds and
+// writes them, so the audio thread never waits, allocates or touches the
+// disk, and the game thread never has to come by for it.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <thread>
+
+#include "platform/core/sample_ring.h"
+#include "platform/core/wave_writer.h"
+
+namespace platform {
+
+class StreamedSoundFile {
+public:
+    explicit StreamedSoundFile(std::unique_ptr<WaveWriter> writer);
+    // Writes what is left and finishes the file; the audio thread must have
+    // stopped handing samples over.
+    ~StreamedSoundFile();
+    StreamedSoundFile(const StreamedSoundFile&) = delete;
+    StreamedSoundFile& operator=(const StreamedSoundFile&) = delete;
+
+    // The audio thread: the samples it just played, whole frames.
+    void Played(std::span<const std::int16_t> samples);
+
+private:
+    void Drain();
+
+    std::unique_ptr<WaveWriter> writer_;
+    SampleRing ring_;
+    std::atomic<std::uint64_t> lostSamples_{0};  // when the disk fell behind
+    std::mutex wakeMutex_;
+    std::condition_variable_any wake_;
+    std::jthread writing_;  // last: stopped and joined before the rest goes
+};
+
+}  // namespace platform
