@@ -4,14 +4,19 @@
 // key recordings that replay the game they recorded.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/core/sound_conversion.h"
+#include "sound/wave_file.h"
 #include "support/game_run.h"
 
 namespace {
@@ -70,6 +75,8 @@ const Start kStarts[] = {
      "farhaven: keys.txt:2: 'JUMP' is neither a key nor an event\n"},
     {"a recording that cannot be written", {"--record", "no-such-folder/r.keys"}, "", "", {}, 2,
      "farhaven: no-such-folder/r.keys: cannot write the key recording (No such file or directory)\n"},
+    {"a sound file that cannot be written", {"--audio-out", "no-such-folder/s.wav"}, "", "", {}, 2,
+     "farhaven: no-such-folder/s.wav: cannot write the sound file (No such file or directory)\n"},
 };
 // clang-format on
 
@@ -283,6 +290,79 @@ TEST(Golden, AScriptedGameSaysExactlyWhatItSaidBefore) {
         << "line " << (first - said.begin()) + 1 << ": said '"
         << (first == said.end() ? "(the end)" : *first) << "', the golden log has '"
         << (second == expected.end() ? "(the end)" : *second) << "'";
+}
+
+// `--audio-out` headless: the game's sound by the virtual clock, never at
+// full scale however busy the game, the same for the same keys, and a whole
+// file however the game ends.
+
+// The samples of a sound file as the game's own reader finds them, once it
+// has checked that the file is in the mixer's format and its header tells
+// its length.
+std::vector<std::int16_t> Samples(const std::filesystem::path& file) {
+    std::string bytes = ReadFile(file);
+    std::FILE* stream = fmemopen(bytes.data(), bytes.size(), "rb");
+    std::optional<WaveSamples> found = stream ? FindWaveSamples(stream) : std::nullopt;
+    if (stream) std::fclose(stream);
+    std::vector<std::int16_t> samples;
+    if (!found || found->format.channels != platform::kMixFormat.channels ||
+        found->format.samplesPerSec != 44100u || found->dataSize != bytes.size() - 44) {
+        ADD_FAILURE() << file << " is not a whole sound file in the mixer's format";
+        return samples;
+    }
+    samples.resize(found->dataSize / 2);
+    std::memcpy(samples.data(), bytes.data() + 44, found->dataSize);
+    return samples;
+}
+
+TEST(AudioOut, ABusyGameNeverReachesFullScaleAndTheSameKeysWriteTheSameFile) {
+    RunFolder folder;
+    folder.Write("busy.keys",
+                 "1+ SPACE\n60-70 RIGHT\n300-310 LEFT\n600-615 RIGHT\n900-910 LEFT\n"
+                 "200 S\n500 S\n800 S\n");
+    std::string files[2];
+    GameResult run;
+    for (std::string& file : files) {
+        run = folder.Run(
+            {"--headless", "--keys", "busy.keys", "--frames", "1200", "--audio-out", "busy.wav"});
+        ASSERT_EQ(run.exitCode, 0) << run.errors;
+        file = ReadFile(folder.path() / "busy.wav");
+    }
+    EXPECT_TRUE(CountLines(run.log, "shield activated") >= 2 &&
+                CountLines(run.log, "boom added") >= 20 &&
+                CountLines(run.log, "bullet hit roamie") >= 1)
+        << "not busy enough";
+    EXPECT_TRUE(files[0] == files[1]) << "two runs of the same keys wrote different files";
+    std::vector<std::int16_t> samples = Samples(folder.path() / "busy.wav");
+    auto loudest = std::minmax_element(samples.begin(), samples.end());
+    EXPECT_LT(std::max(-*loudest.first, int{*loudest.second}), 32767);
+    EXPECT_GT(
+        std::count_if(samples.begin(), samples.end(), [](int s) { return std::abs(s) > 3000; }),
+        44100)
+        << "hardly a sound in a busy game";
+}
+
+TEST(AudioOut, TheFileIsWholeAndCoversTheRunHoweverTheGameEnds) {
+    // Escape, the close button, a failing step (surfaces fail from the
+    // twentieth on), and --frames at 60 and 120.
+    const std::tuple<const char*, std::vector<std::string>, int> endings[] = {
+        {"1-20 LEFT\n21-25 ESC\n", {}, 0},
+        {"30 CLOSE\n", {}, 0},
+        {"1-30 RIGHT\n31+ SPACE\n", {"--fail", "ddraw.surface@20"}, 1},
+        {"", {"--frames", "60"}, 0},
+        {"", {"--frames", "120"}, 0}};
+    RunFolder folder;
+    std::vector<std::size_t> lengths;
+    for (const auto& [keys, options, exitCode] : endings) {
+        folder.Write("game.keys", keys);
+        std::vector<std::string> arguments = {"--headless", "--keys", "game.keys", "--audio-out",
+                                              "game.wav"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        EXPECT_EQ(folder.Run(arguments).exitCode, exitCode) << keys;
+        lengths.push_back(Samples(folder.path() / "game.wav").size());
+    }
+    EXPECT_EQ(lengths[4] - lengths[3], 2u * 44100)
+        << "sixty frames more are a second more, to the sample";
 }
 
 }  // namespace

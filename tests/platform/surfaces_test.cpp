@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/argb_convert.h"
 #include "platform/core/blitter.h"
 #include "platform/core/picture_fit.h"
 #include "platform/core/screen_format.h"
@@ -117,15 +116,6 @@ TEST_F(FlippingChain, AFlipShowsTheBackBufferPassesEveryBufferUpAndWaitsForTheRe
     // The third buffer, never drawn, comes up; then the first picture comes round again.
     EXPECT_EQ(seen, (std::vector<std::uint32_t>{2, 0, 1033, 5, 1, 1050, 5, 8, 1066}));
     EXPECT_EQ(primary->Flip(*Made(64, 48)), platform::E_INVALIDARG);
-}
-
-// Each channel is widened by repeating its top bits, so that black stays 0
-// and full intensity becomes 255.
-TEST(ArgbConvert, WidensEachChannelSoThatBlackAndFullIntensityStayExact) {
-    std::vector<std::uint32_t> out(7, 0xDEADBEEF);  // one past the row
-    platform::ConvertToArgb(*Made(6, 1, {0, 0xFFFF, 0xF800, 0x7E0, 0x1F, 0x8410}), out.data(), 28);
-    EXPECT_EQ(out, (std::vector<std::uint32_t>{0xFF000000, 0xFFFFFFFF, 0xFFFF0000, 0xFF00FF00,
-                                               0xFF0000FF, 0xFF848284, 0xDEADBEEF}));
 }
 
 TEST(PictureFit, ThePictureKeepsItsAspectCentredAndIntegerScaleTakesWholeMultiples) {

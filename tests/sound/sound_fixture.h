@@ -7,8 +7,6 @@
 #include "support/sound_output.h"
 #include "support/wave_files.h"
 
-inline platform::SoundBuffer* const kUntouched = reinterpret_cast<platform::SoundBuffer*>(0x1234);
-
 class SoundTest : public HeadlessTest {
 protected:
     void SetUp() override {

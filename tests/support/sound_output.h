@@ -6,6 +6,9 @@
 
 #include "platform/core/sound_device.h"
 
+// What a refused request leaves in its out parameter: this, untouched.
+inline platform::SoundBuffer* const kUntouched = reinterpret_cast<platform::SoundBuffer*>(0x1234);
+
 // The shared mixing device under the api's device (both backends make one).
 platform::MixingSoundDevice& Mixing(platform::SoundDevice& device);
 // The next frames of the output, interleaved stereo.
