@@ -1,8 +1,6 @@
 #include "support/display_setup.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <link.h>
 
 #include <algorithm>
 #include <cstring>
@@ -63,20 +61,4 @@ std::vector<std::uint16_t> PixelsOf(platform::Surface& surface) {
     }
     surface.Unlock();
     return pixels;
-}
-
-void KeepGraphicsDriversLoaded() {
-    std::vector<std::string> drivers;
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, std::size_t, void* found) {
-            std::string name = info->dlpi_name != nullptr ? info->dlpi_name : "";
-            if (name.find("_dri.so") != std::string::npos) {
-                static_cast<std::vector<std::string>*>(found)->push_back(name);
-            }
-            return 0;
-        },
-        &drivers);
-    for (const std::string& driver : drivers) {
-        dlopen(driver.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-    }
 }

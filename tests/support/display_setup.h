@@ -31,9 +31,3 @@ std::unique_ptr<ImageBuffer> MakeFilledImage(std::uint16_t width, std::uint16_t 
 std::uint16_t PixelAt(platform::Surface& surface, int x, int y);
 // Every pixel of a surface, rows in order (without the row padding).
 std::vector<std::uint16_t> PixelsOf(platform::Surface& surface);
-
-// Mesa's GL driver, which SDL's renderer loads, is unloaded again when SDL
-// quits; the caches it keeps for the process's lifetime then show up as
-// leaks of an unknown module that no suppression can name. Call after
-// drawing in a real window: loaded drivers stay until the process exits.
-void KeepGraphicsDriversLoaded();
