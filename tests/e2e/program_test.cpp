@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "main/command_line.h"
 #include "platform/core/sound_conversion.h"
 #include "sound/wave_file.h"
 #include "support/game_run.h"
@@ -22,7 +23,7 @@
 namespace {
 
 struct Start {
-    const char* what;
+    const char* what;  // the test's name
     std::vector<std::string> arguments;
     std::string controlFile;         // written when not empty
     std::string keys;                // written as keys.txt when not empty
@@ -38,44 +39,45 @@ const std::string kSilent = "no audio output: sound is silent (turned off with -
 // One start a row or two, as a table reads best.
 // clang-format off
 const Start kStarts[] = {
-    {"a normal start", {"--frames", "2"}, "", "", {}, 0, "",
+    {"ANormalStart", {"--frames", "2"}, "", "", {}, 0, "",
      {"draw manager ", "sound manager", "playing resource", "center text", "fade in text",
       "initialized", "background at 6, 6", "image height = 589, image width = 789", "before frame"}},
     // A byte-order mark before the first section does not hide it.
-    {"a taller screen", {"--frames", "1"}, "\xEF\xBB\xBF[VIDEO]\nVRES=768\n", "", {}, 0, "",
+    {"ATallerScreen", {"--frames", "1"}, "\xEF\xBB\xBF[VIDEO]\nVRES=768\n", "", {}, 0, "",
      {"background at 6, 90"}},
-    {"a missing image", {}, "", "", {"boom.tga"}, 1, "Far Haven: Failed to load booms!\n", {},
+    {"AMissingImage", {}, "", "", {"boom.tga"}, 1, "Far Haven: Failed to load booms!\n", {},
      "before frame"},
-    {"the first missing image", {}, "", "", {"invader1.tga", "boom.tga"}, 1,
+    {"TheFirstMissingImage", {}, "", "", {"invader1.tga", "boom.tga"}, 1,
      "Far Haven: Failed to load imginvader!\n"},
-    {"missing sounds", {"--frames", "3"}, "", "", {"impskies.wav", "cannon2.wav", "electri2.wav"},
+    {"MissingSounds", {"--frames", "3"}, "", "", {"impskies.wav", "cannon2.wav", "electri2.wav"},
      0, "", {"playing resource", "before frame"}},
-    {"no sound", {"--no-sound", "--frames", "120"}, "", "1-100 SPACE\n", {}, 0, "",
+    {"NoSound", {"--no-sound", "--frames", "120"}, "", "1-100 SPACE\n", {}, 0, "",
      {kSilent, "sound manager", "playing resource", "before frame"}},
-    {"a keyboard failure", {"--fail", "dinput.acquire"}, "", "", {}, 1,
+    {"AKeyboardFailure", {"--fail", "dinput.acquire"}, "", "", {}, 1,
      "Far Haven: Failed to create input device!\n",
      {"fade in text", "Failed to acquire device (keyboard)!"}, "initialized"},
-    {"a display mode failure", {"--fail", "ddraw.mode=88760078"}, "", "", {}, 1,
+    {"ADisplayModeFailure", {"--fail", "ddraw.mode=88760078"}, "", "", {}, 1,
      "Far Haven: Invalid mode\n", {}, "draw manager "},
-    {"a sound device failure", {"--fail", "dsound.create"}, "", "", {}, 1,
+    {"ASoundDeviceFailure", {"--fail", "dsound.create"}, "", "", {}, 1,
      "Far Haven: Unknown error\n", {"Failed to create direct sound object"}},
-    {"a surface failure in play", {"--fail", "ddraw.surface=8876017C@18"}, "", "1+ SPACE\n", {}, 1,
+    {"ASurfaceFailureInPlay", {"--fail", "ddraw.surface=8876017C@18"}, "", "1+ SPACE\n", {}, 1,
      "Far Haven: Out of Video Memory\n", {"before frame"}},
-    {"switching away", {}, "", "5 DEACTIVATE\n", {}, 0, "", {"before frame"}, "[ESC] pressed"},
-    {"a screen too wide", {}, "[VIDEO]\nHRES=100000\n", "", {}, 1, "Far Haven: Invalid mode\n"},
-    {"no width", {}, "[VIDEO]\nHRES=0\n", "", {}, 1, "Far Haven: Invalid mode\n"},
-    {"a negative height", {}, "[VIDEO]\nVRES=-1\n", "", {}, 1, "Far Haven: Invalid mode\n"},
+    {"SwitchingAway", {}, "", "5 DEACTIVATE\n", {}, 0, "", {"before frame"}, "[ESC] pressed"},
+    {"AScreenTooWide", {}, "[VIDEO]\nHRES=100000\n", "", {}, 1, "Far Haven: Invalid mode\n"},
+    {"NoWidth", {}, "[VIDEO]\nHRES=0\n", "", {}, 1, "Far Haven: Invalid mode\n"},
+    {"ANegativeHeight", {}, "[VIDEO]\nVRES=-1\n", "", {}, 1, "Far Haven: Invalid mode\n"},
     // 32-bit extremes are computed as the game keeps them, 16-bit health and
     // a count that wraps: the sanitizers' build stops on an overflow.
-    {"hostile damage and shield values", {"--frames", "400"},
+    {"HostileDamageAndShieldValues", {"--frames", "400"},
      "[GAMEPLAY]\nDAMAGEENEMY=-2147483648\nDAMAGEPLAYER=-2147483648\nSHIELDCOUNT=-2147483648\n",
      "1-3 RIGHT\n4-200 SPACE\n201-250 UP\n251 S\n255-400 SPACE\n", {}, 0, "",
      {"Player hit!  Health = 100", "shield activated", "Enemy hit!  Health = 100"}},
-    {"a bad key script line", {}, "", "1 SPACE\n2 JUMP\n", {}, 2,
+    {"ABadKeyScriptLine", {}, "", "1 SPACE\n2 JUMP\n", {}, 2,
      "farhaven: keys.txt:2: 'JUMP' is neither a key nor an event\n"},
-    {"a recording that cannot be written", {"--record", "no-such-folder/r.keys"}, "", "", {}, 2,
+    {"ARecordingThatCannotBeWritten", {"--record", "no-such-folder/r.keys"}, "", "", {}, 2,
      "farhaven: no-such-folder/r.keys: cannot write the key recording (No such file or directory)\n"},
-    {"a sound file that cannot be written", {"--audio-out", "no-such-folder/s.wav"}, "", "", {}, 2,
+    {"AnUnknownOption", {"--bogus"}, "", "", {}, 2, "farhaven: unknown option '--bogus'\n" + Usage()},
+    {"ASoundFileThatCannotBeWritten", {"--audio-out", "no-such-folder/s.wav"}, "", "", {}, 2,
      "farhaven: no-such-folder/s.wav: cannot write the sound file (No such file or directory)\n"},
 };
 // clang-format on
@@ -107,29 +109,11 @@ TEST_P(Starts, EndAsTheySayWithTheirLinesInOrder) {
     }
     EXPECT_TRUE(start.absent.empty() || CountLines(run.log, start.absent) == 0) << start.absent;
     EXPECT_TRUE(start.exitCode != 2 || run.log.empty()) << "the game started";
-    EXPECT_TRUE(start.what != std::string("no sound") || CountLines(run.log, kSilent) == 1);
+    EXPECT_TRUE(start.what != std::string("NoSound") || CountLines(run.log, kSilent) == 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Program, Starts, ::testing::ValuesIn(kStarts),
-                         [](const ::testing::TestParamInfo<Start>& info) {
-                             // "a missing image" is named AMissingImage.
-                             std::string name;
-                             bool upper = true;
-                             for (char c : std::string(info.param.what)) {
-                                 if (std::isalnum(static_cast<unsigned char>(c))) {
-                                     name += upper ? static_cast<char>(std::toupper(c)) : c;
-                                 }
-                                 upper = c == ' ';
-                             }
-                             return name;
-                         });
-
-TEST(CommandLine, AnUnknownOptionPrintsTheUsageAndExits2) {
-    RunFolder folder;
-    GameResult run = folder.Run({"--bogus"});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.errors.find("usage: farhaven"), std::string::npos);
-}
+                         [](const auto& info) { return std::string(info.param.what); });
 
 // Damaged or hostile files where a player's own files sit: each run ends in
 // play or in a message box and an orderly exit, never a crash or a hang.
@@ -213,34 +197,23 @@ struct Recording {
     const char* recorded;  // the end of the recording
 };
 
+// clang-format off
 const Recording kRecordings[] = {
     {"MergedIntoRanges",
      "1-30 RIGHT\n10-12 space\n20 MOUSE 300 200\n"
      "31-34 LEFT\n31 UNACQUIRE\n"  // the keyboard is lost after 31: 32 reads nothing
-     "40-44 s\n41 MOUSE 0 0 ACTIVATE\n50-52 UP\n50-51 DOWN\n60 R\n90 CLOSE\n",
-     {},
-     0,
+     "40-44 s\n41 MOUSE 0 0 ACTIVATE\n50-52 UP\n50-51 DOWN\n60 R\n90 CLOSE\n", {}, 0,
      "# Far Haven key script, version 1\n1-9 RIGHT\n10-12 RIGHT SPACE\n13-30 RIGHT\n"
      "20 MOUSE 300 200\n31 LEFT\n31 UNACQUIRE\n33-34 LEFT\n40-44 S\n41 MOUSE 0 0 ACTIVATE\n"
      "50-51 UP DOWN\n52 UP\n60 R\n90 CLOSE\n# the run ended in frame 90\n"},
-    {"FramesRunOut",
-     "1-80 RIGHT\n",
-     {"--frames", "50"},
-     0,
-     "1-50 RIGHT\n# the run ended in frame 50\n"},
-    {"EscapeIsHeld",
-     "1-20 LEFT\n21-25 ESC\n",
-     {},
-     0,
-     "1-20 LEFT\n21 ESC\n# the run ended in frame 21\n"},
+    {"FramesRunOut", "1-80 RIGHT\n", {"--frames", "50"}, 0, "1-50 RIGHT\n# the run ended in frame 50\n"},
+    {"EscapeIsHeld", "1-20 LEFT\n21-25 ESC\n", {}, 0, "1-20 LEFT\n21 ESC\n# the run ended in frame 21\n"},
     // Every shot and roamie gets a surface of its own; from the twentieth on
     // they fail, and the error handler ends the game.
-    {"AHandlerFails",
-     "1-30 RIGHT\n31+ SPACE\n",
-     {"--fail", "ddraw.surface@20"},
-     1,
+    {"AHandlerFails", "1-30 RIGHT\n31+ SPACE\n", {"--fail", "ddraw.surface@20"}, 1,
      "1-19 RIGHT\n# the run ended in frame 19\n"},
 };
+// clang-format on
 
 class KeyRecording : public ::testing::TestWithParam<Recording> {};
 
