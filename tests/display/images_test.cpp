@@ -1,6 +1,6 @@
 // Images: TGA files read into screen pixels, and the sprites that draw them
-// (their own copy of an image, transparent black, whole sprites only,
-// stretched frames, the animation clock).
+// (their own copy of an image, transparent black, whole sprites only, the
+// animation clock).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -142,27 +142,6 @@ TEST_F(SpriteTest, BlackIsTransparentAndOnlyWholeSpritesAreDrawn) {
         std::tie(sprite->x, sprite->y) = std::tuple(x, y);
         sprite->Draw(target);
         EXPECT_EQ(PixelAt(target, px, py) != kBackground, drawn) << x << "," << y;
-    }
-}
-
-TEST_F(SpriteTest, FramesOfDifferentWidthsAreStretchedToTheLastOne) {
-    // Each column holds its own number, so the drawn columns tell where they came from.
-    std::vector<std::uint16_t> columns(190);
-    for (std::uint16_t column = 0; column < 190; ++column) columns[column] = column + 1;
-    auto sprite = std::make_unique<Sprite>(&theDrawManager);
-    sprite->SetImage(MakeImage(190, 1, columns).get());
-    sprite->AddFrame(0, 0, 60, 1);
-    sprite->AddFrame(60, 0, 62, 1);
-    sprite->AddFrame(126, 0, 64, 1);
-    for (std::uint16_t frame = 0; frame < 3; ++frame) {
-        sprite->curFrame = frame;
-        sprite->Draw(target);
-        std::vector<std::uint16_t> drawn;
-        for (int x = 0; x < 65; ++x) drawn.push_back(PixelAt(target, x, 0));
-        EXPECT_EQ(
-            std::tuple(drawn[0], drawn[63], drawn[64]),
-            std::tuple(sprite->frames[frame].left + 1, sprite->frames[frame].right, kBackground));
-        EXPECT_TRUE(std::is_sorted(drawn.begin(), drawn.end() - 1));
     }
 }
 

@@ -34,6 +34,7 @@ struct Start {
     std::string absent = {};                // a line the log must not hold
 };
 
+const std::string kNoInput = "Far Haven: Failed to create input device!\n";
 const std::string kSilent = "no audio output: sound is silent (turned off with --no-sound)";
 
 // One start a row or two, as a table reads best.
@@ -53,9 +54,23 @@ const Start kStarts[] = {
      0, "", {"playing resource", "before frame"}},
     {"NoSound", {"--no-sound", "--frames", "120"}, "", "1-100 SPACE\n", {}, 0, "",
      {kSilent, "sound manager", "playing resource", "before frame"}},
-    {"AKeyboardFailure", {"--fail", "dinput.acquire"}, "", "", {}, 1,
-     "Far Haven: Failed to create input device!\n",
-     {"fade in text", "Failed to acquire device (keyboard)!"}, "initialized"},
+    // Each step of the keyboard's set-up says which failed; the game then
+    // ends with one message, after the title and before any image.
+    {"NoInputSystem", {"--fail", "dinput.create"}, "", "", {}, 1, kNoInput,
+     {"fade in text", "Failed to create direct input object!"}, "initialized"},
+    {"NoKeyboard", {"--fail", "dinput.device"}, "", "", {}, 1, kNoInput,
+     {"Failed to create input device (keyboard)!"}},
+    {"NoCooperation", {"--fail", "dinput.cooperative"}, "", "", {}, 1, kNoInput,
+     {"Failed to set cooperative level!"}},
+    {"NoDataFormat", {"--fail", "dinput.format"}, "", "", {}, 1, kNoInput,
+     {"Failed to set data format!"}},
+    {"NoAcquisition", {"--fail", "dinput.acquire"}, "", "", {}, 1, kNoInput,
+     {"Failed to acquire device (keyboard)!"}, "background at 6, 6"},
+    // A window class that cannot be registered ends the game at once and
+    // silently; a window that cannot be made, with a message.
+    {"NoWindowClass", {"--fail", "window.class"}, "", "", {}, 0, "", {}, "draw manager "},
+    {"NoWindow", {"--fail", "window.create"}, "", "", {}, 1,
+     "Far Haven: failed to create application window!\n", {}, "draw manager "},
     {"ADisplayModeFailure", {"--fail", "ddraw.mode=88760078"}, "", "", {}, 1,
      "Far Haven: Invalid mode\n", {}, "draw manager "},
     {"ASoundDeviceFailure", {"--fail", "dsound.create"}, "", "", {}, 1,

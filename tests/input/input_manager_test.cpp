@@ -30,27 +30,6 @@ protected:
     }
 };
 
-TEST_F(KeyActionTest, EachFailingSetUpStepWritesItsLineAndKeepsWhatWasMade) {
-    const std::tuple<const char*, const char*, bool, bool> steps[] = {
-        {"dinput.create", "Failed to create direct input object!", false, false},
-        {"dinput.device", "Failed to create input device (keyboard)!", true, false},
-        {"dinput.cooperative", "Failed to set cooperative level!", true, true},
-        {"dinput.format", "Failed to set data format!", true, true},
-        {"dinput.acquire", "Failed to acquire device (keyboard)!", true, true},
-    };
-    for (const auto& [step, line, inputMade, keyboardMade] : steps) {
-        backend().failures().Clear();
-        backend().failures().Add({step, platform::E_FAIL, 1});
-        InputManager input;
-        std::size_t mark = Mark();
-        EXPECT_FALSE(input.InitInput()) << step;
-        EXPECT_EQ(LogSince(mark), std::string(line) + "\n");
-        EXPECT_EQ(std::pair(input.directInput != nullptr, input.keyboard != nullptr),
-                  std::pair(inputMade, keyboardMade))
-            << step;
-    }
-}
-
 TEST_F(KeyActionTest, OnlyTheMostImportantKeyHeldActsEvenWhenItsMoveIsRefused) {
     // Each key with the next one down the priority: only the first acts.
     player->y = 10;  // Up is refused here, and still wins

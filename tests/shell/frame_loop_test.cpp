@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "common/exceptions.h"
 #include "config/settings.h"
 #include "platform/api/window.h"
 #include "shell/app_window.h"
@@ -97,49 +96,6 @@ TEST_F(FrameLoopTest, AReadingUpTo500MsBeforeTheLastFrameRunsNone) {
         RunFrameLoop(CountingFrame);
         EXPECT_EQ(CountLines(headless.debugText().substr(mark), "before frame"), passes) << ahead;
         EXPECT_EQ(record.frames, 1);
-    }
-}
-
-// A headless backend whose clock stands still and which deactivates the
-// game on the third look at an empty queue.
-class StillClockBackend : public platform::HeadlessBackend {
-public:
-    StillClockBackend() : HeadlessBackend(platform::Options{}) { clock().Hold(true); }
-    void IdleWait() override {
-        if (++idlePasses == 3) platform::PostMessage(appWindow, platform::WM_ACTIVATEAPP, 0, 0);
-    }
-    int idlePasses = 0;
-};
-
-TEST(FrameLoop, PassesWithinOneMillisecondRunNoFrame) {
-    platform::ScopedPlatform installed(std::make_unique<StillClockBackend>(), platform::Options{});
-    installed.get().debug().KeepTranscript(true);
-    ResetGame();
-    record = {};
-    record.stopAfter = 100;
-    appWindow = CreateAppWindow(800, 600);
-    RunFrameLoop(CountingFrame);
-    EXPECT_EQ(record.frames, 1);
-    EXPECT_EQ(installed.get().debug().Transcript(), "before frame\nbefore frame\n");
-    ResetGame();
-}
-
-TEST(AppWindow, NoWindowWithoutItsClassAndAnExceptionWithoutTheWindow) {
-    const std::pair<const char*, std::string> failures[] = {
-        {"window.class", ""}, {"window.create", "failed to create application window!"}};
-    for (const auto& [step, thrown] : failures) {
-        platform::Options options;
-        options.failures.push_back({step, platform::E_FAIL, 1});
-        HeadlessPlatform headless(options);
-        std::string text;
-        platform::WindowHandle window = 1;
-        try {
-            window = CreateAppWindow(800, 600);
-        } catch (user_exception* error) {
-            text = error->GetText();
-            delete error;
-        }
-        EXPECT_EQ(std::tuple(window, text), std::tuple(thrown.empty() ? 0u : 1u, thrown)) << step;
     }
 }
 

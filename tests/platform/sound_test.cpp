@@ -1,24 +1,34 @@
-// The shared sound device on the headless backend: what it refuses, how
-// buffers and their copies play and are freed, the formats it converts, the
-// limiter that keeps piled-up sounds from clipping, and the ring that carries
-// what was played to the sound file.
+// The platform's sound: the shared device and its mixer, the limiter and the
+// ring to the sound file, and SDL's own output.
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <random>
 
 #include "platform/core/limiter.h"
+#include "platform/core/platform.h"
 #include "platform/core/sample_ring.h"
+#include "platform/sdl/sdl_backend.h"
+#include "sound/sound_manager.h"
+#include "support/files.h"
 #include "support/headless_platform.h"
 #include "support/sound_output.h"
 #include "support/wave_files.h"
 
 namespace {
 
+// The shared sound device on the headless backend: what it refuses, how
+// buffers and their copies play and are freed, the formats it converts, the
+// limiter that keeps piled-up sounds from clipping, and the ring that carries
+// what was played to the sound file.
+
 using platform::SoundBuffer;
 using Samples = std::vector<std::int16_t>;
 
-class Mixing : public HeadlessTest {
+class MixingDevice : public HeadlessTest {
 protected:
     void SetUp() override { ASSERT_EQ(headless.backend().CreateSoundDevice(device), 0); }
     // Frames of one level in the output's own format, so that sums are exact.
@@ -36,7 +46,7 @@ protected:
     std::unique_ptr<platform::SoundDevice> device;
 };
 
-TEST_F(Mixing, RefusesWhatItCannotPlayOrHoldAndLeavesTheOutParameterAlone) {
+TEST_F(MixingDevice, RefusesWhatItCannotPlayOrHoldAndLeavesTheOutParameterAlone) {
     platform::WaveFormat adpcm = PcmFormat(1, 22050, 16), badBlock = PcmFormat(2, 22050, 16);
     adpcm.formatTag = 2;
     badBlock.blockAlign = 2;
@@ -68,7 +78,7 @@ TEST_F(Mixing, RefusesWhatItCannotPlayOrHoldAndLeavesTheOutParameterAlone) {
               std::tuple(64u << 20, 0x80));
 }
 
-TEST_F(Mixing, CopiesAddUpEachFromItsStartAndABufferPlaysFromItsPositionThenFromItsStart) {
+TEST_F(MixingDevice, CopiesAddUpEachFromItsStartAndABufferPlaysFromItsPositionThenFromItsStart) {
     SoundBuffer* effect = Level(1000, 3);
     Copy(effect)->Play();
     Pull(*device, 1);
@@ -89,7 +99,7 @@ TEST_F(Mixing, CopiesAddUpEachFromItsStartAndABufferPlaysFromItsPositionThenFrom
     EXPECT_EQ(Heard(*device, 1), (Samples{1, 1}));
 }
 
-TEST_F(Mixing, ACopyIsFreedAtTheNextRequestAfterItHasPlayedToItsEndAlsoByTheVirtualClock) {
+TEST_F(MixingDevice, ACopyIsFreedAtTheNextRequestAfterItHasPlayedToItsEndAlsoByTheVirtualClock) {
     SoundBuffer* effect = Level(1000, 10);
     SoundBuffer* finishing = Copy(effect);
     Copy(effect);  // never started: kept
@@ -112,7 +122,7 @@ TEST_F(Mixing, ACopyIsFreedAtTheNextRequestAfterItHasPlayedToItsEndAlsoByTheVirt
     EXPECT_LE(Buffers(), 6u);  // the loaded ones and at most the latest copy
 }
 
-TEST_F(Mixing, EveryPlayableFormatComesOutInStereoAtTheOutputRateAndItsLevel) {
+TEST_F(MixingDevice, EveryPlayableFormatComesOutInStereoAtTheOutputRateAndItsLevel) {
     LoadedBuffer(*device, PcmFormat(2, 44100, 16), Samples16({8000, -300}))->Play();
     EXPECT_EQ(Heard(*device, 1), (Samples{8000, -300}));
     LoadedBuffer(*device, PcmFormat(1, 44100, 8), {0xC0, 0x40})->Play();
@@ -147,7 +157,7 @@ double Rms(const Samples& samples, std::size_t from, std::size_t to) {
     return std::sqrt(sum / static_cast<double>(to - from));
 }
 
-TEST_F(Mixing, PiledUpSoundsAreTurnedDownSmoothlyBelowFullScaleAndALoneOneKeepsItsLevel) {
+TEST_F(MixingDevice, PiledUpSoundsAreTurnedDownSmoothlyBelowFullScaleAndALoneOneKeepsItsLevel) {
     constexpr double kFull = 32767;
     const std::size_t delay = ::Mixing(*device).mixer().DelayFrames();
     Samples out;  // the output, its first samples at the mixer's delay
@@ -215,6 +225,106 @@ TEST(SampleRing, KeepsTheOrderAcrossItsEndAndTakesAllOrNothingWhenFull) {
         EXPECT_EQ(Samples(out.begin(), out.begin() + 3), (Samples{2, 3, 4}));
     }
     EXPECT_EQ(ring.Take(out), 0u);
+}
+
+// The SDL backend's sound: SDL's own audio device pulling the mixer, what it
+// played handed to the sound file, and a silent device where the machine has
+// no output or the player wants none. Runs on SDL's dummy drivers.
+
+// Half a second of a 440 Hz tone, 22,050 Hz mono.
+std::vector<std::uint8_t> Tone() {
+    std::vector<std::int16_t> tone(11025);
+    for (std::size_t i = 0; i < tone.size(); ++i)
+        tone[i] = 8000 * std::sin(i * 440 * 2 * M_PI / 22050);
+    return Samples16(tone);
+}
+
+class SdlSound : public ::testing::Test {
+protected:
+    ~SdlSound() override { ReleaseSound(); }
+
+    // The SDL backend with the audio driver, and the game's sound device on
+    // it with the tone loaded.
+    void Install(const char* driver, bool noSound = false, std::string audioOut = "") {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", driver, 1);
+        ReleaseSound();
+        installed.reset();
+        platform::Options options;
+        std::tie(options.window, options.noSound, options.audioOutFile) =
+            std::tuple(true, noSound, audioOut);
+        installed = std::make_unique<platform::ScopedPlatform>(
+            std::make_unique<platform::SdlBackend>(options), options);
+        installed->get().debug().KeepTranscript(true);
+        theSoundManager = std::make_unique<SoundManager>();
+        ASSERT_TRUE(theSoundManager->InitSound(1, platform::DSSCL_EXCLUSIVE));
+        std::string file = folder.Write(
+            "tone.wav", WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(Tone()).bytes());
+        ASSERT_TRUE(theSoundManager->LoadWave(file.c_str(), cannonSound));
+    }
+    platform::MixingSoundDevice& device() { return Mixing(*theSoundManager->device); }
+    // Waits for SDL's audio thread to play every voice out.
+    void PlayOut() {
+        platform::Mixer& mixer = device().mixer();
+        for (Uint32 start = SDL_GetTicks(); mixer.VoiceCount() > 0 && SDL_GetTicks() - start < 5000;
+             mixer.DropFinished()) {
+            SDL_Delay(10);
+        }
+        EXPECT_EQ(mixer.VoiceCount(), 0u);
+    }
+
+    std::unique_ptr<platform::ScopedPlatform> installed;
+    TempFolder folder;
+};
+
+TEST_F(SdlSound, PlaysOverlappingCopiesThroughTheAudioDeviceFreesThemAndFilesWhatWasHeard) {
+    std::string file = (folder.path() / "heard.wav").string();
+    Install("dummy", false, file);
+    ASSERT_TRUE(device().audible()) << installed->get().debug().Transcript();
+    PlayEffect(cannonSound);
+    SDL_Delay(250);
+    PlayEffect(cannonSound);
+    EXPECT_EQ(device().BufferCount(), 3u);
+    PlayOut();
+    platform::SoundBuffer* copy = nullptr;
+    theSoundManager->DuplicateSound(cannonSound, copy);
+    EXPECT_EQ(device().BufferCount(), 2u);  // the loaded sound and the new copy
+    SDL_Delay(100);                         // the tone's end through the limiter's delay
+    theSoundManager->device.reset();        // closes the audio device with a copy outstanding
+
+    std::string bytes = ReadFile(file);
+    ASSERT_GT(bytes.size(), 44u);
+    std::uint32_t declared = 0;
+    std::memcpy(&declared, bytes.data() + 40, 4);
+    EXPECT_EQ(bytes.size() - 44, declared);
+    std::vector<std::int16_t> heard((bytes.size() - 44) / 2), tone;
+    std::memcpy(heard.data(), bytes.data() + 44, heard.size() * 2);
+    ASSERT_EQ(platform::ConvertSamples(PcmFormat(1, 22050, 16), Tone(), platform::kMixFormat, tone),
+              0);
+    // The first play's beginning, before the second joined it, in order.
+    tone.resize(tone.size() / 3);
+    EXPECT_NE(std::search(heard.begin(), heard.end(), tone.begin(), tone.end()), heard.end());
+}
+
+TEST_F(SdlSound, WithoutAnAudioOutputOrWithNoSoundTheGameGoesOnInSilenceAndSaysSoOnce) {
+    for (bool noSound : {false, true}) {
+        // With --no-sound there is an output, and it stays closed.
+        Install(noSound ? "dummy" : "no-such-driver", noSound);
+        EXPECT_TRUE(!noSound || SDL_WasInit(SDL_INIT_AUDIO) == 0);
+        std::unique_ptr<platform::SoundDevice> second;
+        ASSERT_EQ(platform::CreateSoundDevice(second), platform::S_OK);
+        const std::string& log = installed->get().debug().Transcript();
+        EXPECT_EQ(
+            log.rfind(noSound ? "no audio output: sound is silent (turned off with --no-sound)\n"
+                              : "no audio output: sound is silent (",
+                      0),
+            0u)
+            << log;
+        EXPECT_EQ(log.find("no audio output", 1), std::string::npos) << log;
+        EXPECT_FALSE(device().audible() || Mixing(*second).audible());
+        PlayEffect(cannonSound);
+        EXPECT_EQ(device().mixer().VoiceCount(), 0u);
+    }
 }
 
 }  // namespace

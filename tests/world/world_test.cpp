@@ -1,0 +1,511 @@
+// The game's rules, each frame's picture and a long random game, on a world
+// built as start-up builds it from small images made in memory.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <random>
+
+#include "common/game_random.h"
+#include "config/settings.h"
+#include "display/draw_manager.h"
+#include "platform/api/input.h"
+#include "platform/core/sound_device.h"
+#include "sound/sound_manager.h"
+#include "support/world_fixture.h"
+#include "world/enemy_and_bricks.h"
+#include "world/enemy_shots.h"
+#include "world/explosions.h"
+#include "world/player_shots.h"
+#include "world/render_frame.h"
+#include "world/roamies.h"
+#include "world/shield.h"
+#include "world/world_state.h"
+
+namespace {
+
+// The player's side of the world: health and death, the collision test, the
+// shots and what their hits score, and the explosions they make.
+
+namespace tc = test_colors;
+
+class ScoringTest : public WorldTest {
+protected:
+    void SetUp() override {
+        Build();
+        player->y = 300;
+    }
+};
+
+TEST_F(ScoringTest, HealthWrapsBelowZeroIntoDeathAndReviveRestoresIt) {
+    Settings::damageEnemy = 30;
+    for (int hit = 0; hit < 4; ++hit) EXPECT_TRUE(player->Hit(nullptr));
+    EXPECT_EQ(Log(),
+              "Player hit!  Health = 70\nPlayer hit!  Health = 40\nPlayer hit!  Health = 10\n"
+              "Player hit!  Health = 65516\nRendering death sequence!\n");
+    EXPECT_EQ(std::tuple(player->GetHealth(), player->visible, player->state),
+              std::tuple(0, false, -1));
+    EXPECT_EQ(player->Revive(100), 100);
+    EXPECT_EQ(std::tuple(player->visible, player->state, player->y), std::tuple(true, 0, 300));
+}
+
+TEST_F(ScoringTest, PointInsideTakesOnlyTheCornerStrictlyInsideWithoutWrap) {
+    Sprite& corner = AddPlayerShotAt(0, 0);
+    std::tie(enemy->x, enemy->y, enemy->width, enemy->height) = std::tuple(10, 20, 30, 40);
+    const std::tuple<int, int, bool> corners[] = {{11, 21, true},  {39, 59, true},
+                                                  {10, 30, false}, {20, 20, false},
+                                                  {40, 30, false}, {20, 60, false}};
+    for (auto [x, y, inside] : corners) {
+        std::tie(corner.x, corner.y) = Place(x, y);  // its own size plays no part
+        EXPECT_EQ(PointInside(corner, *enemy), inside) << x << "," << y;
+    }
+    std::tie(enemy->x, enemy->y, enemy->width) = std::tuple(65530, 65500, 26);  // ends past 65535
+    std::tie(corner.x, corner.y) = Place(65535, 65535);
+    EXPECT_TRUE(PointInside(corner, *enemy));
+}
+
+TEST_F(ScoringTest, AShotStartsAboveTheShipClimbsAndTheLimitCountsSpentShotsUntilCulled) {
+    player->x = 201;
+    FirePlayerShot();
+    FirePlayerShot();
+    ASSERT_EQ(playerShotList.size(), 1u);
+    Sprite& shot = *playerShotList.front();
+    EXPECT_EQ(Place(shot.x, shot.y), Place(228, 300));  // centred: 201 + 80 / 2 - 26 / 2
+    RunFrames(1);                                       // one move when drawn, one in the update
+    EXPECT_EQ(shot.y, 280);
+    shot.visible = false;
+    FirePlayerShot();
+    EXPECT_EQ(playerShotList.size(), 1u);
+    shot.y = 5;
+    shot.visible = true;
+    RenderFrame();  // moved past the top even though the update will cull it
+    EXPECT_EQ(shot.y, 65531);
+    UpdatePlayerShots();
+    EXPECT_TRUE(playerShotList.empty());
+}
+
+TEST_F(ScoringTest, AShotTakesEveryRoamieItIsInAndOneShotCanHitARoamieABrickAndTheEnemy) {
+    AddRoamieAt(100, 100);
+    AddRoamieAt(110, 105);
+    AddRoamieAt(115, 90);                      // its left edge: missed
+    Sprite& shot = AddPlayerShotAt(115, 120);  // (115, 110) after its move
+    UpdatePlayerShots();
+    EXPECT_EQ(std::tuple(player->score, roamieList.size(), shot.visible, boomList.size()),
+              std::tuple(40, 1u, false, 2u));
+    EXPECT_EQ(CountLines(Log(), "bullet hit roamie"), 2);
+    roamieList.clear();
+    AddRoamieAt(60, 55);
+    AddPlayerShotAt(70, 80);  // (70, 70): in all three
+    UpdatePlayerShots();
+    EXPECT_EQ(std::tuple(player->score, roamieList.size(), brickList.front()->curFrame,
+                         enemy->GetHealth()),
+              std::tuple(40 + 20 + 5 + 10, 0u, 1, 90));
+}
+
+TEST_F(ScoringTest, ABrickShowsFourHitsAndBreaksOnTheFifthEvenPastTheEdge) {
+    std::vector<int> scores;
+    for (int hit = 1; hit <= 5; ++hit) {
+        playerShotList.clear();
+        AddPlayerShotAt(70, 95);  // (70, 85): in the first brick
+        UpdatePlayerShots();
+        scores.push_back(player->score);
+        RenderFrame();
+        if (hit < 5) {
+            EXPECT_EQ(ScreenPixel(120, 87), tc::kBrick[hit]);
+        }
+    }
+    EXPECT_EQ(scores, (std::vector<int>{5, 10, 15, 20, 45}));
+    EXPECT_EQ(std::tuple(brickList.size(), brickList.front()->x), std::tuple(11u, 129));
+    EXPECT_EQ(CountLines(Log(), "Collision with brick 0"), 5);
+    // The last brick reaches past the screen's edge: not shown, but hit.
+    EXPECT_EQ(ScreenPixel(780, 75), tc::kBackground);
+    AddPlayerShotAt(780, 85);
+    UpdatePlayerShots();
+    EXPECT_EQ(brickList.back()->curFrame, 1);
+}
+
+TEST_F(ScoringTest, TheKillingHitScoresAHundredMoreBurstsFourTimesAndLaterShotsPassThrough) {
+    Settings::damagePlayer = 30;
+    enemy->x = 40;
+    std::vector<int> health;
+    for (int hit = 0; hit < 5; ++hit) {
+        playerShotList.clear();
+        boomList.clear();
+        AddPlayerShotAt(50, 50);
+        UpdatePlayerShots();
+        health.push_back(enemy->GetHealth());
+        if (hit == 3) {
+            std::vector<Place> places;
+            for (const auto& boom : boomList) places.emplace_back(boom->x, boom->y);
+            EXPECT_EQ(places,
+                      (std::vector<Place>{{50, 40}, {40, 1}, {50, 11}, {60, 21}, {70, 11}}));
+        }
+    }
+    EXPECT_EQ(health, (std::vector<int>{70, 40, 10, 0, 0}));
+    EXPECT_EQ(player->score, 4 * 10 + 100);
+    EXPECT_TRUE(playerShotList.front()->visible);
+    EXPECT_EQ(CountLines(Log(), "rendering enemy death sequence"), 1);
+}
+
+TEST_F(ScoringTest, ExplosionsSoundAsCopiesAndShowTheirFourFramesOnce) {
+    AddBoom(400, 200);
+    AddBoom(400, 200);
+    AddBoom(790, 100);  // not wholly on the screen: never shown, played all the same
+    EXPECT_EQ(Log(), "boom added\nboom added\nboom added\n");
+    EXPECT_EQ(backend().sound().plays.size(), 3u);
+    for (const auto& play : backend().sound().plays) {
+        EXPECT_TRUE(play.origin == cannonSound && play.copy);
+    }
+    std::vector<int> shown;  // the colour at one explosion, and how many are left
+    for (int frame = 0; frame < 5; ++frame) {
+        RenderFrame();
+        EXPECT_EQ(ScreenPixel(792, 110), tc::kBackground);
+        shown.insert(shown.end(), {ScreenPixel(417, 217), static_cast<int>(boomList.size())});
+    }
+    EXPECT_EQ(shown, (std::vector<int>{tc::kBoom[0], 3, tc::kBoom[1], 3, tc::kBoom[2], 3,
+                                       tc::kBoom[3], 0, tc::kBackground, 0}));
+}
+
+// The enemy's side of the world: its wandering and firing, the bricks, what
+// reaches the ship (shots, roamies, bricks) and the shield against them.
+
+class ThreatTest : public WorldTest {
+protected:
+    void SetUp() override {
+        Build();
+        std::tie(player->x, player->y) = Place(300, 400);  // the shield: (278..405, 378..504)
+        ResetRand();
+    }
+    std::string Update() {
+        std::size_t mark = Mark();
+        UpdateEnemyShots();
+        UpdateRoamies();
+        return LogSince(mark);
+    }
+    // The enemy's next actions read ahead from the game's own sequence, which
+    // then starts again: a living enemy draws one number a move.
+    std::vector<std::uint16_t> Forecast(int n) {
+        std::vector<std::uint16_t> actions;
+        for (int i = 0; i < n; ++i) actions.push_back(enemyActionTable[Rand() % 11 + 1]);
+        ResetRand();
+        return actions;
+    }
+};
+
+TEST_F(ThreatTest, TheRowHoldsHresOver60MinusOneBricks64PixelsApart) {
+    ASSERT_EQ(brickList.size(), 12u);
+    int x = 65;
+    for (const auto& brick : brickList) {
+        EXPECT_EQ(std::tuple(brick->x, brick->y, brick->width, brick->lastFrame),
+                  std::tuple(x, 60, 64, 4));
+        x += 64;
+    }
+    brickList.clear();
+    Settings::hres = 120;
+    BuildBricks(imginvader.get());
+    EXPECT_EQ(std::tuple(brickCount, brickList.size()), std::tuple(1, 1u));
+}
+
+TEST_F(ThreatTest, TheEnemyWandersBetween57And681TurningRoundAtEachEndBeforeItStepsBack) {
+    std::vector<int> afterMoves;  // where each move left it
+    for (std::uint16_t action : Forecast(5000)) {
+        UpdateEnemy(enemy.get());
+        if (action == 1) afterMoves.push_back(enemy->x);
+    }
+    auto right = std::find(afterMoves.begin(), afterMoves.end(), 681);
+    ASSERT_NE(right, afterMoves.end());
+    EXPECT_EQ(std::vector<int>(right, right + 3), (std::vector<int>{681, 681, 673}));
+    EXPECT_EQ(std::tuple(*std::min_element(right, afterMoves.end()),
+                         *std::max_element(afterMoves.begin(), afterMoves.end()), enemy->y),
+              std::tuple(57, 681, 1));
+}
+
+TEST_F(ThreatTest, AFireActionDropsAShotFromTheEnemysCornerUnlessTheListIsFull) {
+    enemy->x = 201;
+    std::vector<std::uint16_t> actions = Forecast(100);
+    std::vector<std::size_t> listed;
+    for (std::size_t i = 0; i < actions.size() && listed.size() < 4; ++i) {
+        std::size_t mark = Mark();
+        UpdateEnemy(enemy.get());
+        if (actions[i] != 4) continue;
+        listed.push_back(enemyShotList.size());
+        EXPECT_EQ(LogSince(mark), listed.size() <= 3 ? "Sprite fire ..\n" : "");
+        const Sprite& shot = *enemyShotList.back();
+        if (listed.size() == 1) {
+            EXPECT_EQ(std::tuple(shot.x, shot.y, shot.velY), std::tuple(enemy->x, 1, 6));
+        }
+        enemyShotList.front()->visible = false;  // a spent shot counts until it is culled
+    }
+    EXPECT_EQ(listed, (std::vector<std::size_t>{1, 2, 3, 3}));
+}
+
+TEST_F(ThreatTest, ADeadEnemyDrawsNoRandomNumber) {
+    std::int32_t first = Rand();
+    ResetRand();
+    enemy->visible = false;
+    UpdateEnemy(enemy.get());
+    EXPECT_EQ(Rand(), first);
+}
+
+TEST_F(ThreatTest, ABrickInTheShipHurtsItTwiceAFrameAndBreaksAfterFiveContacts) {
+    enemy->visible = false;
+    std::tie(player->x, player->y) = Place(20, 50);  // the first brick's corner (65, 60) is inside
+    RunFrames(1);
+    EXPECT_EQ(std::tuple(player->GetHealth(), brickList.front()->curFrame, boomList.size()),
+              std::tuple(80, 2, 2u));
+    EXPECT_EQ(Place(boomList.back()->x, boomList.back()->y), Place(65, 60));
+    RunFrames(2);
+    EXPECT_EQ(std::tuple(player->GetHealth(), brickList.size(), player->score),
+              std::tuple(50, 11u, 0));
+}
+
+TEST_F(ThreatTest, AShotOrARoamieMeetingTheShipHurtsItAndOnlyTheRoamieScores) {
+    AddEnemyShotAt(310, 404);  // (310, 410) after its move
+    AddRoamieAt(306, 410);
+    EXPECT_EQ(Update(),
+              "collision with player\nPlayer hit!  Health = 90\nAdding boom\nboom added\n"
+              "collision with player\nPlayer hit!  Health = 80\nAdding boom\nboom added\n");
+    EXPECT_EQ(std::tuple(player->score, enemyShotList.size(), roamieList.size()),
+              std::tuple(10, 0u, 0u));
+    EXPECT_EQ(Place(boomList.front()->x, boomList.front()->y), Place(310, 410));
+}
+
+TEST_F(ThreatTest, TheRaisedShieldAbsorbsWhatReachesItsRectangleAndTheRoamieStillScores) {
+    shieldOn = 1;
+    AddEnemyShotAt(310, 404);  // inside the ship, and so inside the shield
+    AddEnemyShotAt(285, 384);  // in the shield's margin
+    AddEnemyShotAt(270, 384);  // left of the shield: untouched
+    AddRoamieAt(306, 410);
+    EXPECT_EQ(CountLines(Update(), "collision with shield!"), 3);
+    EXPECT_EQ(std::tuple(player->GetHealth(), player->score, enemyShotList.size(),
+                         roamieList.size(), shieldSprite->x, shieldSprite->y),
+              std::tuple(100, 10, 1u, 0u, 278, 378));
+}
+
+TEST_F(ThreatTest, AKillingHitBurstsFourTimesOverTheShipAndHitsOnTheDeadShipDoItAgain) {
+    Settings::damageEnemy = 100;
+    AddEnemyShotAt(310, 404);
+    UpdateEnemyShots();
+    std::vector<Place> places;
+    for (const auto& boom : boomList) places.emplace_back(boom->x, boom->y);
+    EXPECT_EQ(places,
+              (std::vector<Place>{{310, 410}, {300, 400}, {304, 404}, {308, 408}, {312, 408}}));
+    EXPECT_FALSE(player->visible);
+    Settings::damageEnemy = 10;
+    AddRoamieAt(306, 410);
+    std::string expected =
+        "collision with player\nPlayer hit!  Health = 65526\nRendering death sequence!\n"
+        "Adding boom\nboom added\nrendering hero death sequence\n";
+    for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
+    EXPECT_EQ(Update(), expected);
+}
+
+TEST_F(ThreatTest, OnlyCulledShotsSaySoAndTheBottomEdgeItselfIsKept) {
+    AddEnemyShotAt(100, 601);
+    AddEnemyShotAt(100, 600);
+    AddRoamieAt(100, 601);
+    AddRoamieAt(801, 100);
+    EXPECT_EQ(Update(), "removing bullet\n");
+    ASSERT_EQ(enemyShotList.size(), 1u);
+    EXPECT_EQ(std::tuple(enemyShotList.front()->y, roamieList.size()), std::tuple(606, 0u));
+}
+
+TEST_F(ThreatTest, ARoamieSpawnsAtTheLeftEdgeFromTwoDrawsEvenOnAScreenWithoutSize) {
+    std::int32_t draws[5];
+    for (std::int32_t& draw : draws) draw = Rand();
+    ResetRand();
+    SpawnRoamie();
+    const Roamie& roamie = *roamieList.front();
+    EXPECT_EQ(std::tuple(roamie.x, roamie.y, roamie.turnX, roamie.velX, roamie.GetHealth()),
+              std::tuple(0, draws[0] % 600, draws[1] % 800, 4, 10));
+    std::tie(Settings::vres, Settings::hres) = std::tuple(0, 0);
+    SpawnRoamie();  // no division by zero: both draws made, 0 used
+    EXPECT_EQ(Place(roamieList.back()->y, roamieList.back()->turnX), Place(0, 0));
+    EXPECT_EQ(Rand(), draws[4]);
+}
+
+TEST_F(ThreatTest, RoamiesTurnOncePastTheirPointAndAt800AtTheLatest) {
+    player->y = 100;
+    Roamie& early = AddRoamieAt(0, 300, 5);
+    Roamie& late = AddRoamieAt(0, 200, 799);
+    RenderFrame();
+    UpdateRoamies();
+    EXPECT_EQ(Place(early.x, early.y), Place(8, 300));
+    RenderFrame();  // 8 > 5: it turns before this move
+    EXPECT_EQ(Place(early.x, early.y), Place(8, 304));
+    int widest = 0;
+    for (int frame = 0; frame < 110; ++frame) {
+        UpdateRoamies();
+        RenderFrame();
+        widest = std::max<int>(widest, late.x);
+    }
+    EXPECT_EQ(std::tuple(widest, late.velY), std::tuple(800, 4));
+    EXPECT_EQ(roamieList.back().get(), &late);  // x 800 is not past the edge
+}
+
+TEST_F(ThreatTest, RaisingTheShieldUsesOneWithItsSoundLoweringGivesNoneBackAndNoneLeftOnlyLowers) {
+    backend().clock().Set(5000);
+    ToggleShield();
+    EXPECT_EQ(std::tuple(shieldOn, shieldStartMs, Settings::shieldCount), std::tuple(1, 5000u, 2));
+    backend().clock().Set(6000);
+    ToggleShield();
+    EXPECT_EQ(std::tuple(shieldOn, shieldStartMs, Settings::shieldCount), std::tuple(0, 5000u, 2));
+    Settings::shieldCount = 0;
+    shieldOn = 1;
+    ToggleShield();
+    ToggleShield();
+    EXPECT_EQ(std::tuple(shieldOn, Settings::shieldCount), std::tuple(0, 0));
+    EXPECT_EQ(Log(), "shield activated\n");
+    ASSERT_EQ(backend().sound().plays.size(), 1u);
+    EXPECT_TRUE(backend().sound().plays[0].origin == shieldSound &&
+                backend().sound().plays[0].copy);
+}
+
+TEST_F(ThreatTest, APressOfSActsOnceHoweverLongItIsHeldAndALostReadingIsNoNewPress) {
+    enemy->visible = false;
+    UseKeyScript("1-10 S\n12-13 S\n15-20 S\n16 UNACQUIRE\n");
+    std::vector<std::tuple<int, int>> after;
+    for (int frames : {10, 3, 7}) {
+        RunFrames(frames);
+        after.emplace_back(shieldOn, Settings::shieldCount);
+    }
+    // Up with one shield used; down (none given back); up again with another.
+    EXPECT_EQ(after, (std::vector<std::tuple<int, int>>{{1, 2}, {0, 2}, {1, 1}}));
+    EXPECT_EQ(
+        std::tuple(CountLines(Log(), "shield activated"), CountLines(Log(), "Reaquiring device")),
+        std::tuple(2, 1));
+}
+
+// One frame on the screen: the heads-up line, the layers, and the moves
+// that drawing makes.
+
+
+class RenderTest : public WorldTest {
+protected:
+    void SetUp() override {
+        Build();
+        player->y = 300;  // off the heads-up line
+    }
+    // Whether the heads-up colour shows anywhere in the rectangle.
+    bool TextIn(int left, int top, int right, int bottom) {
+        auto color = static_cast<std::uint16_t>(PackColor(192, 255, 192));
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) {
+                if (ScreenPixel(x, y) == color) return true;
+            }
+        }
+        return false;
+    }
+};
+
+TEST_F(RenderTest, TheHeadsUpLineShowsHealthShieldsAndAScoreOfSixDigitsThatWraps) {
+    player->score = 65535;
+    Settings::shieldCount = 2;
+    std::size_t mark = Mark();
+    RenderFrame();
+    player->score += 1;
+    RenderFrame();
+    std::vector<std::string> texts;
+    for (const std::string& line : Lines(LogSince(mark))) {
+        if (line.starts_with("text = ")) texts.push_back(line.substr(7));
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"HEALTH = 100", "SHIELDS = 2", "SCORE = 065535",
+                                               "HEALTH = 100", "SHIELDS = 2", "SCORE = 000000"}));
+    // Row 600 / 12 - 2 = 48, at y 576: health from x 1, the score where
+    // start-up centred it, the shields 12 characters before the right edge.
+    ASSERT_EQ(scoreTextX, 344);
+    const std::tuple<int, int, bool> spans[] = {
+        {1, 97, true}, {99, 342, false}, {344, 456, true}, {458, 702, false}, {704, 792, true}};
+    for (auto [left, right, inked] : spans) {
+        EXPECT_EQ(TextIn(left, 576, right, 592), inked) << left << ".." << right;
+    }
+    EXPECT_FALSE(TextIn(0, 560, 800, 576));
+}
+
+TEST_F(RenderTest, ADeadShipIsNotDrawnButARaisedShieldStillIs) {
+    player->x = 300;
+    player->visible = false;
+    shieldOn = 1;
+    RenderFrame();
+    EXPECT_EQ(ScreenPixel(340, 335), tc::kBackground);  // where the ship was
+    EXPECT_EQ(ScreenPixel(288, 300), tc::kShield[0]);   // the ring, 22 pixels out
+}
+
+TEST_F(RenderTest, LaterLayersCoverEarlierOnes) {
+    // Each layer covers (300, 300) once the render has made its move.
+    const std::vector<std::pair<std::uint16_t, std::function<void()>>> layers = {
+        {tc::kBrick[0],
+         [] { std::tie(brickList.front()->x, brickList.front()->y) = Place(280, 290); }},
+        {tc::kEnemy[0],
+         [] { std::tie(enemy->x, enemy->y, enemy->visible) = std::tuple(250, 250, true); }},
+        {tc::kRoamie[0], [this] { AddRoamieAt(286, 290); }},
+        {tc::kShip[0],
+         [] { std::tie(player->x, player->y, player->visible) = std::tuple(260, 260, true); }},
+        {tc::kPlayerShot[0], [this] { AddPlayerShotAt(290, 300); }},
+        {tc::kEnemyShot[0], [this] { AddEnemyShotAt(290, 284); }},
+        {tc::kBoom[0], [] { AddBoom(290, 290); }},
+    };
+    for (std::size_t top = 0; top < layers.size(); ++top) {
+        brickList.clear();
+        BuildBricks(imginvader.get());
+        enemy->visible = player->visible = false;
+        roamieList.clear();
+        playerShotList.clear();
+        enemyShotList.clear();
+        boomList.clear();
+        for (std::size_t i = 0; i <= top; ++i) layers[i].second();
+        RenderFrame();
+        EXPECT_EQ(ScreenPixel(300, 300), layers[top].first) << "layer " << top;
+    }
+}
+
+TEST_F(RenderTest, DrawingMovesWhatIsVisibleOnly) {
+    Sprite& falling = AddEnemyShotAt(400, 200);
+    Sprite& spent = AddEnemyShotAt(500, 200);
+    spent.visible = false;
+    Roamie& hidden = AddRoamieAt(50, 100, 10);
+    hidden.visible = false;
+    RenderFrame();
+    EXPECT_EQ(std::tuple(falling.y, spent.y, hidden.x, hidden.velX), std::tuple(206, 200, 50, 4));
+}
+
+// A long game with random but seeded keys: the world's lists stay bounded
+// and nothing goes wrong on the way. CI runs 10,000 frames; tools/soak.sh
+// runs 100,000 under the sanitizers.
+
+namespace sc = platform::scancode;
+
+TEST_F(WorldTest, SoakTheWorldStaysBoundedThroughALongRandomGame) {
+    const char* frames = std::getenv("FARHAVEN_SOAK_FRAMES");
+    const int frameCount = frames != nullptr ? std::atoi(frames) : 10000;
+    Settings::maxBulletsPlayer = 3;
+    Settings::shieldCount = 1000;
+    Build();
+    // What a restless player holds: every key but Escape, alone and with Space.
+    const std::uint8_t keys[] = {0, sc::Left, sc::Right, sc::Up, sc::Down, sc::Space, sc::S, sc::R};
+    std::mt19937 random(20261207);
+    std::size_t largestBooms = 0;
+    std::size_t largestRoamies = 0;
+    for (int frame = 0; frame < frameCount; ++frame) {
+        if (frame % 20 == 0) {
+            ReleaseKeys();
+            Hold({keys[random() % std::size(keys)]});
+            if (random() % 2 == 0) Hold({sc::Space});
+        }
+        RunFrames(1);
+        // Finished copies of the sounds must go.
+        auto& device = dynamic_cast<platform::MixingSoundDevice&>(*theSoundManager->device);
+        ASSERT_TRUE(playerShotList.size() <= 3 && enemyShotList.size() <= 3 &&
+                    boomList.size() <= 64 && roamieList.size() <= 64 && brickList.size() <= 12 &&
+                    device.BufferCount() <= 64)
+            << "frame " << frame;
+        largestBooms = std::max(largestBooms, boomList.size());
+        largestRoamies = std::max(largestRoamies, roamieList.size());
+        if (frame % 1000 == 0) headless.platform().debug().ClearTranscript();
+    }
+    // The game was played, not idled: things blew up and roamies came.
+    EXPECT_GT(largestBooms, 0u);
+    EXPECT_GT(largestRoamies, 0u);
+}
+
+}  // namespace
