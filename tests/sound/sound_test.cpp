@@ -1,17 +1,38 @@
-// Reading WAV files into sound buffers: whole, unusual, damaged and hostile.
+// The sound manager: the device's set-up, WAV files read into buffers
+// (whole, unusual, damaged and hostile), and effects played as overlapping
+// copies.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "common/exceptions.h"
-#include "sound/sound_fixture.h"
+#include "sound/sound_manager.h"
+#include "support/files.h"
+#include "support/headless_platform.h"
+#include "support/sound_output.h"
+#include "support/wave_files.h"
 
 namespace {
+
+class SoundTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        theSoundManager = std::make_unique<SoundManager>();
+        ASSERT_TRUE(theSoundManager->InitSound(1, platform::DSSCL_EXCLUSIVE));
+    }
+    void TearDown() override { ReleaseSound(); }
+    bool Load(const std::vector<std::uint8_t>& file, platform::SoundBuffer*& buffer) {
+        return theSoundManager->LoadWave(folder.Write("sound.wav", file).c_str(), buffer);
+    }
+    const platform::SoundRecord& record() { return headless.backend().sound(); }
+
+    TempFolder folder;
+};
 
 using platform::SoundBuffer;
 const std::vector<std::uint8_t> kTone = Samples16({1000, -1000, 2000, -2000, 3000, -3000});
 
-using LoadWave = SoundTest;
-
-TEST_F(LoadWave, ACanonicalFileFillsABufferOfItsDataSizeThatPlaysFromItsStart) {
+TEST_F(SoundTest, ACanonicalFileFillsABufferOfItsDataSizeThatPlaysFromItsStart) {
     SoundBuffer* buffer = nullptr;
     ASSERT_TRUE(Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(kTone).bytes(), buffer));
     EXPECT_EQ(Contents(*buffer), kTone);
@@ -26,7 +47,7 @@ TEST_F(LoadWave, ACanonicalFileFillsABufferOfItsDataSizeThatPlaysFromItsStart) {
               (std::vector<std::int16_t>{1000, -1000, 2000, -2000, 3000, -3000}));
 }
 
-TEST_F(LoadWave, SkipsALongFormatChunkAndOtherChunksAndNeverChecksTheRiffId) {
+TEST_F(SoundTest, SkipsALongFormatChunkAndOtherChunksAndNeverChecksTheRiffId) {
     platform::WaveFormat stereo = PcmFormat(2, 22050, 16);
     std::vector<std::uint8_t> list = {'I', 'N', 'F', 'O', 'x'};  // odd: no pad byte follows
     WaveBuilder files[] = {
@@ -46,7 +67,7 @@ TEST_F(LoadWave, SkipsALongFormatChunkAndOtherChunksAndNeverChecksTheRiffId) {
     }
 }
 
-TEST_F(LoadWave, AFileEndingInsideItsSamplesLoadsThoseThereWithSilenceAfter) {
+TEST_F(SoundTest, AFileEndingInsideItsSamplesLoadsThoseThereWithSilenceAfter) {
     SoundBuffer* buffer = nullptr;
     ASSERT_TRUE(
         Load(WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data({1, 2, 3, 4}, 8).bytes(), buffer));
@@ -55,7 +76,7 @@ TEST_F(LoadWave, AFileEndingInsideItsSamplesLoadsThoseThereWithSilenceAfter) {
     EXPECT_EQ(Contents(*buffer), (std::vector<std::uint8_t>{1, 2, 0x80, 0x80}));
 }
 
-TEST_F(LoadWave, WhatCannotBePlayedIsFalseAndLeavesTheBufferAlone) {
+TEST_F(SoundTest, WhatCannotBePlayedIsFalseAndLeavesTheBufferAlone) {
     platform::WaveFormat mono = PcmFormat(1, 22050, 16);
     platform::WaveFormat adpcm = PcmFormat(1, 22050, 4);
     adpcm.formatTag = 2;
@@ -83,20 +104,69 @@ TEST_F(LoadWave, WhatCannotBePlayedIsFalseAndLeavesTheBufferAlone) {
     EXPECT_EQ(buffer, kUntouched);
 }
 
-TEST_F(LoadWave, OpensTheGamesBackslashPathsAndThrowsWhenTheBufferCannotBeLocked) {
-    folder.Write("resources/cannon2.wav",
-                 WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(kTone).bytes());
-    std::string path = folder.path().string() + "\\resources\\cannon2.wav";
-    SoundBuffer* buffer = nullptr;
-    EXPECT_TRUE(theSoundManager->LoadWave(path.c_str(), buffer));
+TEST_F(SoundTest, ABufferThatCannotBeLockedThrowsItsCode) {
     headless.backend().failures().Add({"dsound.lock", platform::E_OUTOFMEMORY, 1});
+    SoundBuffer* buffer = nullptr;
     try {
-        theSoundManager->LoadWave(path.c_str(), buffer);
+        Load(WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(kTone).bytes(), buffer);
         ADD_FAILURE() << "a buffer that cannot be locked must throw";
     } catch (direct_exception* error) {
         EXPECT_EQ(error->code, platform::E_OUTOFMEMORY);
         delete error;
     }
+}
+
+// InitSound on a fresh manager; what it threw, or nullptr.
+std::unique_ptr<user_exception> InitSoundThrows() {
+    theSoundManager = std::make_unique<SoundManager>();
+    try {
+        theSoundManager->InitSound(7, platform::DSSCL_EXCLUSIVE);
+    } catch (user_exception* error) {
+        return std::unique_ptr<user_exception>(error);
+    }
+    return nullptr;
+}
+
+TEST_F(SoundTest, InitSoundLogsAndThrowsTheCodeOfTheStepThatFailed) {
+    EXPECT_EQ(headless.debugText(), "");  // the fixture's InitSound succeeded silently
+    const std::tuple<const char*, platform::HRESULT, const char*> steps[] = {
+        {"dsound.create", platform::DSERR_NODRIVER, "Failed to create direct sound object\n"},
+        {"dsound.cooperative", platform::E_INVALIDARG, "Failed to set priority\n"}};
+    for (auto [step, code, log] : steps) {
+        headless.backend().failures().Clear();
+        headless.backend().failures().Add({step, code, 1});
+        headless.platform().debug().ClearTranscript();
+        auto error = InitSoundThrows();
+        auto* direct = dynamic_cast<direct_exception*>(error.get());
+        ASSERT_NE(direct, nullptr) << step;
+        EXPECT_EQ(std::tuple(direct->code, headless.debugText(), theSoundManager->window),
+                  std::tuple(code, log, 7u));
+    }
+}
+
+TEST_F(SoundTest, EffectsPlayAsOverlappingCopiesAndOneThatCannotPlayIsSilent) {
+    ASSERT_TRUE(
+        Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(Samples16({700, 700})).bytes(),
+             cannonSound));
+    PlayEffect(cannonSound);
+    PlayEffect(cannonSound);
+    ASSERT_EQ(record().plays.size(), 2u);
+    for (const platform::SoundPlay& play : record().plays) {
+        EXPECT_TRUE(play.copy && play.origin == cannonSound);
+    }
+    EXPECT_EQ(Heard(*theSoundManager->device, 2), (std::vector<std::int16_t>{1400, 1400, 0, 0}));
+
+    PlayEffect(shieldSound);  // never loaded
+    platform::SoundBuffer* copy = kUntouched;
+    EXPECT_TRUE(theSoundManager->DuplicateSound(kUntouched, copy));  // refused
+    EXPECT_EQ(copy, kUntouched);
+    theSoundManager->device.reset();
+    EXPECT_TRUE(theSoundManager->DuplicateSound(cannonSound, copy));
+    EXPECT_EQ(copy, kUntouched);
+    ReleaseSound();  // and nothing points at a freed buffer
+    EXPECT_TRUE(introSound == nullptr && cannonSound == nullptr && shieldSound == nullptr);
+    PlayEffect(cannonSound);
+    EXPECT_EQ(record().plays.size(), 2u);
 }
 
 }  // namespace
