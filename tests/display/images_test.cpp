@@ -13,7 +13,6 @@
 #include "display/draw_manager.h"
 #include "display/image_loader.h"
 #include "display/sprite.h"
-#include "support/display_setup.h"
 #include "support/files.h"
 #include "support/headless_platform.h"
 

@@ -14,7 +14,6 @@
 #include "display/text_overlay.h"
 #include "platform/api/window.h"
 #include "platform/core/memory_surface.h"
-#include "support/display_setup.h"
 #include "support/files.h"
 #include "support/headless_platform.h"
 

@@ -51,7 +51,8 @@ TEST(CommandLine, BadValuesAreRefusedWithAReason) {
         {{"--keys", "k.txt"}, "--keys needs --headless"},
         {{"--fail", "ddraw.mode"}, "--fail needs --headless"},
         {{"--rgb555", "--window"}, "--rgb555 needs --headless"},
-        {{"--no-sound", "--audio-out", "s.wav"}, "--audio-out has nothing to write with --no-sound"},
+        {{"--no-sound", "--audio-out", "s.wav"},
+         "--audio-out has nothing to write with --no-sound"},
     };
     for (auto [arguments, error] : refused) {
         if (!error.ends_with("needs --headless")) arguments.insert(arguments.begin(), "--headless");

@@ -19,7 +19,7 @@
 #include "platform/sdl/gamepad_mapping.h"
 #include "platform/sdl/sdl_backend.h"
 #include "shell/app_window.h"
-#include "support/display_setup.h"
+#include "support/headless_platform.h"
 
 namespace {
 

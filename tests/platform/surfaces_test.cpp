@@ -14,7 +14,6 @@
 #include "platform/core/picture_fit.h"
 #include "platform/core/screen_format.h"
 #include "platform/core/text_drawer.h"
-#include "support/display_setup.h"
 #include "support/headless_platform.h"
 
 namespace {

@@ -22,10 +22,8 @@
 #include "resources.h"
 #include "sound/sound_manager.h"
 #include "sound/wave_file.h"
-#include "support/display_setup.h"
 #include "support/files.h"
 #include "support/headless_platform.h"
-#include "support/sound_output.h"
 
 namespace {
 

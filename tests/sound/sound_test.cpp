@@ -9,7 +9,6 @@
 #include "sound/sound_manager.h"
 #include "support/files.h"
 #include "support/headless_platform.h"
-#include "support/sound_output.h"
 #include "support/wave_files.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "shell/frame_loop.h"
 #include "shell/start_up.h"
 #include "sound/sound_manager.h"
-#include "support/display_setup.h"
+#include "support/headless_platform.h"
 #include "world/roamies.h"
 #include "world/shots.h"
 #include "world/world_state.h"

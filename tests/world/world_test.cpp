@@ -220,33 +220,6 @@ TEST_F(ThreatTest, TheEnemyWandersBetween57And681TurningRoundAtEachEndBeforeItSt
               std::tuple(57, 681, 1));
 }
 
-TEST_F(ThreatTest, AFireActionDropsAShotFromTheEnemysCornerUnlessTheListIsFull) {
-    enemy->x = 201;
-    std::vector<std::uint16_t> actions = Forecast(100);
-    std::vector<std::size_t> listed;
-    for (std::size_t i = 0; i < actions.size() && listed.size() < 4; ++i) {
-        std::size_t mark = Mark();
-        UpdateEnemy(enemy.get());
-        if (actions[i] != 4) continue;
-        listed.push_back(enemyShotList.size());
-        EXPECT_EQ(LogSince(mark), listed.size() <= 3 ? "Sprite fire ..\n" : "");
-        const Sprite& shot = *enemyShotList.back();
-        if (listed.size() == 1) {
-            EXPECT_EQ(std::tuple(shot.x, shot.y, shot.velY), std::tuple(enemy->x, 1, 6));
-        }
-        enemyShotList.front()->visible = false;  // a spent shot counts until it is culled
-    }
-    EXPECT_EQ(listed, (std::vector<std::size_t>{1, 2, 3, 3}));
-}
-
-TEST_F(ThreatTest, ADeadEnemyDrawsNoRandomNumber) {
-    std::int32_t first = Rand();
-    ResetRand();
-    enemy->visible = false;
-    UpdateEnemy(enemy.get());
-    EXPECT_EQ(Rand(), first);
-}
-
 TEST_F(ThreatTest, ABrickInTheShipHurtsItTwiceAFrameAndBreaksAfterFiveContacts) {
     enemy->visible = false;
     std::tie(player->x, player->y) = Place(20, 50);  // the first brick's corner (65, 60) is inside
@@ -378,7 +351,6 @@ TEST_F(ThreatTest, APressOfSActsOnceHoweverLongItIsHeldAndALostReadingIsNoNewPre
 
 // One frame on the screen: the heads-up line, the layers, and the moves
 // that drawing makes.
-
 
 class RenderTest : public WorldTest {
 protected:
