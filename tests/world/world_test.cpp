@@ -1,5 +1,8 @@
 // The game's rules, each frame's picture and a long random game, on a world
-// built as start-up builds it from small images made in memory.
+// built as start-up builds it from small images made in memory. What the
+// golden game pins down whole (the enemy's wandering and firing, scores,
+// brick contacts, the shot limit) is left to it; these are the rules it
+// does not show, or shows too faintly to tell which broke.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -64,26 +67,6 @@ TEST_F(ScoringTest, PointInsideTakesOnlyTheCornerStrictlyInsideWithoutWrap) {
     EXPECT_TRUE(PointInside(corner, *enemy));
 }
 
-TEST_F(ScoringTest, AShotStartsAboveTheShipClimbsAndTheLimitCountsSpentShotsUntilCulled) {
-    player->x = 201;
-    FirePlayerShot();
-    FirePlayerShot();
-    ASSERT_EQ(playerShotList.size(), 1u);
-    Sprite& shot = *playerShotList.front();
-    EXPECT_EQ(Place(shot.x, shot.y), Place(228, 300));  // centred: 201 + 80 / 2 - 26 / 2
-    RunFrames(1);                                       // one move when drawn, one in the update
-    EXPECT_EQ(shot.y, 280);
-    shot.visible = false;
-    FirePlayerShot();
-    EXPECT_EQ(playerShotList.size(), 1u);
-    shot.y = 5;
-    shot.visible = true;
-    RenderFrame();  // moved past the top even though the update will cull it
-    EXPECT_EQ(shot.y, 65531);
-    UpdatePlayerShots();
-    EXPECT_TRUE(playerShotList.empty());
-}
-
 TEST_F(ScoringTest, AShotTakesEveryRoamieItIsInAndOneShotCanHitARoamieABrickAndTheEnemy) {
     AddRoamieAt(100, 100);
     AddRoamieAt(110, 105);
@@ -124,29 +107,6 @@ TEST_F(ScoringTest, ABrickShowsFourHitsAndBreaksOnTheFifthEvenPastTheEdge) {
     EXPECT_EQ(brickList.back()->curFrame, 1);
 }
 
-TEST_F(ScoringTest, TheKillingHitScoresAHundredMoreBurstsFourTimesAndLaterShotsPassThrough) {
-    Settings::damagePlayer = 30;
-    enemy->x = 40;
-    std::vector<int> health;
-    for (int hit = 0; hit < 5; ++hit) {
-        playerShotList.clear();
-        boomList.clear();
-        AddPlayerShotAt(50, 50);
-        UpdatePlayerShots();
-        health.push_back(enemy->GetHealth());
-        if (hit == 3) {
-            std::vector<Place> places;
-            for (const auto& boom : boomList) places.emplace_back(boom->x, boom->y);
-            EXPECT_EQ(places,
-                      (std::vector<Place>{{50, 40}, {40, 1}, {50, 11}, {60, 21}, {70, 11}}));
-        }
-    }
-    EXPECT_EQ(health, (std::vector<int>{70, 40, 10, 0, 0}));
-    EXPECT_EQ(player->score, 4 * 10 + 100);
-    EXPECT_TRUE(playerShotList.front()->visible);
-    EXPECT_EQ(CountLines(Log(), "rendering enemy death sequence"), 1);
-}
-
 TEST_F(ScoringTest, ExplosionsSoundAsCopiesAndShowTheirFourFramesOnce) {
     AddBoom(400, 200);
     AddBoom(400, 200);
@@ -182,14 +142,6 @@ protected:
         UpdateRoamies();
         return LogSince(mark);
     }
-    // The enemy's next actions read ahead from the game's own sequence, which
-    // then starts again: a living enemy draws one number a move.
-    std::vector<std::uint16_t> Forecast(int n) {
-        std::vector<std::uint16_t> actions;
-        for (int i = 0; i < n; ++i) actions.push_back(enemyActionTable[Rand() % 11 + 1]);
-        ResetRand();
-        return actions;
-    }
 };
 
 TEST_F(ThreatTest, TheRowHoldsHresOver60MinusOneBricks64PixelsApart) {
@@ -204,32 +156,6 @@ TEST_F(ThreatTest, TheRowHoldsHresOver60MinusOneBricks64PixelsApart) {
     Settings::hres = 120;
     BuildBricks(imginvader.get());
     EXPECT_EQ(std::tuple(brickCount, brickList.size()), std::tuple(1, 1u));
-}
-
-TEST_F(ThreatTest, TheEnemyWandersBetween57And681TurningRoundAtEachEndBeforeItStepsBack) {
-    std::vector<int> afterMoves;  // where each move left it
-    for (std::uint16_t action : Forecast(5000)) {
-        UpdateEnemy(enemy.get());
-        if (action == 1) afterMoves.push_back(enemy->x);
-    }
-    auto right = std::find(afterMoves.begin(), afterMoves.end(), 681);
-    ASSERT_NE(right, afterMoves.end());
-    EXPECT_EQ(std::vector<int>(right, right + 3), (std::vector<int>{681, 681, 673}));
-    EXPECT_EQ(std::tuple(*std::min_element(right, afterMoves.end()),
-                         *std::max_element(afterMoves.begin(), afterMoves.end()), enemy->y),
-              std::tuple(57, 681, 1));
-}
-
-TEST_F(ThreatTest, ABrickInTheShipHurtsItTwiceAFrameAndBreaksAfterFiveContacts) {
-    enemy->visible = false;
-    std::tie(player->x, player->y) = Place(20, 50);  // the first brick's corner (65, 60) is inside
-    RunFrames(1);
-    EXPECT_EQ(std::tuple(player->GetHealth(), brickList.front()->curFrame, boomList.size()),
-              std::tuple(80, 2, 2u));
-    EXPECT_EQ(Place(boomList.back()->x, boomList.back()->y), Place(65, 60));
-    RunFrames(2);
-    EXPECT_EQ(std::tuple(player->GetHealth(), brickList.size(), player->score),
-              std::tuple(50, 11u, 0));
 }
 
 TEST_F(ThreatTest, AShotOrARoamieMeetingTheShipHurtsItAndOnlyTheRoamieScores) {
@@ -259,10 +185,19 @@ TEST_F(ThreatTest, AKillingHitBurstsFourTimesOverTheShipAndHitsOnTheDeadShipDoIt
     Settings::damageEnemy = 100;
     AddEnemyShotAt(310, 404);
     UpdateEnemyShots();
+    enemy->x = 40;
+    EnemyDeathSequence();  // the enemy's bursts spread wider
     std::vector<Place> places;
     for (const auto& boom : boomList) places.emplace_back(boom->x, boom->y);
-    EXPECT_EQ(places,
-              (std::vector<Place>{{310, 410}, {300, 400}, {304, 404}, {308, 408}, {312, 408}}));
+    EXPECT_EQ(places, (std::vector<Place>{{310, 410},
+                                          {300, 400},
+                                          {304, 404},
+                                          {308, 408},
+                                          {312, 408},
+                                          {40, 1},
+                                          {50, 11},
+                                          {60, 21},
+                                          {70, 11}}));
     EXPECT_FALSE(player->visible);
     Settings::damageEnemy = 10;
     AddRoamieAt(306, 410);
@@ -271,6 +206,7 @@ TEST_F(ThreatTest, AKillingHitBurstsFourTimesOverTheShipAndHitsOnTheDeadShipDoIt
         "Adding boom\nboom added\nrendering hero death sequence\n";
     for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
     EXPECT_EQ(Update(), expected);
+    EXPECT_EQ(player->score, 100);  // the enemy's death is worth as much
 }
 
 TEST_F(ThreatTest, OnlyCulledShotsSaySoAndTheBottomEdgeItselfIsKept) {
