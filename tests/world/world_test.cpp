@@ -206,7 +206,7 @@ TEST_F(ThreatTest, AKillingHitBurstsFourTimesOverTheShipAndHitsOnTheDeadShipDoIt
         "Adding boom\nboom added\nrendering hero death sequence\n";
     for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
     EXPECT_EQ(Update(), expected);
-    EXPECT_EQ(player->score, 100);  // the enemy's death is worth as much
+    EXPECT_EQ(player->score, 100 + 10);  // the enemy's death, and the roamie
 }
 
 TEST_F(ThreatTest, OnlyCulledShotsSaySoAndTheBottomEdgeItselfIsKept) {
