@@ -28,7 +28,7 @@ std::string RealWindowMissing() {
 // Starts the game and waits for its first frame (the title fades take about
 // ten seconds).
 void StartAndWaitForPlay(RunFolder& folder, const std::vector<std::string>& arguments) {
-    folder.Start(arguments);
+    folder.Start(arguments, 120);
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
     while (folder.LogSoFar().find("before frame") == std::string::npos) {
         ASSERT_LT(std::chrono::steady_clock::now(), deadline) << folder.LogSoFar().substr(0, 500);
@@ -81,7 +81,7 @@ TEST(RealWindow, AGameStartsFullScreenShowsTheWorldMovesOnArrowsAndEndsOnEscape)
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_LT(Lit(Screen(folder), 1, 530, 81, 575), ship / 2) << "the ship left its corner";
     Keys("keydown Escape sleep 0.3 keyup Escape");  // held for frames, as a finger holds it
-    GameResult run = folder.Finish(60);
+    GameResult run = folder.Finish();
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     for (const char* line : {"[UPARROW] pressed", "[RIGHTARROW] pressed", "[ESC] pressed"}) {
         EXPECT_GT(CountLines(run.log, line), 0) << line;
@@ -96,7 +96,7 @@ TEST(RealWindow, KeysAndMouseOfAGameInTheWindowReplayHeadlessAsTheyWerePlayed) {
         "keydown Left sleep 0.4 keyup Left mousemove 200 300 keydown space sleep 0.3 keyup space "
         "keydown Up keydown Right sleep 0.3 keyup Up sleep 0.2 keyup Right mousemove 500 100 "
         "keydown s sleep 0.1 keyup s sleep 0.2 keydown Escape sleep 0.3 keyup Escape");
-    GameResult played = folder.Finish(60);
+    GameResult played = folder.Finish();
     ASSERT_EQ(played.exitCode, 0) << played.errors;
     GameResult replayed = folder.Run({"--headless", "--keys", "played.keys"});
     EXPECT_EQ(replayed.exitCode, 0) << replayed.errors;

@@ -1,12 +1,8 @@
 #include "support/game_run.h"
 
-#include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <thread>
 
 std::string ShellQuote(const std::string& text) {
     std::string quoted = "'";
@@ -32,10 +28,7 @@ RunFolder::RunFolder() {
 }
 
 RunFolder::~RunFolder() {
-    if (running_ > 0) {
-        ::kill(running_, SIGKILL);
-        ::waitpid(running_, nullptr, 0);
-    }
+    if (running_.valid()) running_.wait();
 }
 
 void RunFolder::CopyResources(const std::set<std::string>& leaveOut) {
@@ -47,45 +40,15 @@ void RunFolder::CopyResources(const std::set<std::string>& leaveOut) {
     }
 }
 
-GameResult RunFolder::Result(int status) const {
+GameResult RunFolder::Run(const std::vector<std::string>& arguments, int seconds) const {
+    std::string command = "cd " + ShellQuote(path().string()) + " && timeout -s KILL " +
+                          std::to_string(seconds) + " ./farhaven --log game.log";
+    for (const std::string& argument : arguments) command += ' ' + ShellQuote(argument);
+    int status = std::system((command + " 2> errors.txt < /dev/null").c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(path() / "game.log"),
             ReadFile(path() / "errors.txt")};
 }
 
-GameResult RunFolder::Run(const std::vector<std::string>& arguments) const {
-    std::string command = "cd " + ShellQuote(path().string()) + " && ./farhaven --log game.log";
-    for (const std::string& argument : arguments) command += ' ' + ShellQuote(argument);
-    return Result(std::system((command + " 2> errors.txt < /dev/null").c_str()));
-}
-
-void RunFolder::Start(const std::vector<std::string>& arguments) {
-    std::vector<std::string> words = {"./farhaven", "--log", "game.log"};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    running_ = ::fork();
-    if (running_ != 0) return;
-    // The child: from the run folder, errors to a file, no input.
-    if (::chdir(path().c_str()) != 0) ::_exit(127);
-    if (!std::freopen("errors.txt", "wb", stderr) || !std::freopen("/dev/null", "rb", stdin)) {
-        ::_exit(127);
-    }
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    ::execv("./farhaven", argv.data());
-    ::_exit(127);
-}
-
-GameResult RunFolder::Finish(int seconds) {
-    int status = 0;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (::waitpid(running_, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            ::kill(running_, SIGKILL);
-            ::waitpid(running_, &status, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    running_ = -1;
-    return Result(status);
+void RunFolder::Start(const std::vector<std::string>& arguments, int seconds) {
+    running_ = std::async(std::launch::async, [=, this] { return Run(arguments, seconds); });
 }

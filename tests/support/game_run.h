@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <future>
 #include <set>
 #include <string>
 #include <vector>
@@ -31,21 +32,20 @@ public:
         folder_.Write(name, text);
     }
 
-    // Runs the program here with the arguments; --log goes to a file of the folder.
-    GameResult Run(const std::vector<std::string>& arguments) const;
+    // Runs the program here with the arguments, killed after the seconds
+    // given; --log goes to a file of the folder.
+    GameResult Run(const std::vector<std::string>& arguments, int seconds = 600) const;
 
-    // Starts the program here without waiting for it (--log goes to
-    // game.log); Finish waits at most the given seconds, then kills it.
-    void Start(const std::vector<std::string>& arguments);
-    GameResult Finish(int seconds);
+    // Starts the program here without waiting for it; Finish waits for it to
+    // end, by itself or killed after the seconds given to Start.
+    void Start(const std::vector<std::string>& arguments, int seconds);
+    GameResult Finish() { return running_.get(); }
     // The log so far, while the program runs.
     std::string LogSoFar() const { return ReadFile(path() / "game.log"); }
 
 private:
-    GameResult Result(int status) const;
-
     TempFolder folder_;
-    int running_ = -1;  // process id of a started program
+    std::future<GameResult> running_;
 };
 
 // One word for sh, whatever characters the text holds.
