@@ -39,31 +39,6 @@ protected:
     ~DrawManagerTest() override { ResetDisplay(); }
 };
 
-TEST_F(DrawManagerTest, EachFailingStepThrowsItsCodeAndTheChainsFailuresReleaseTheDevice) {
-    const std::tuple<const char*, HRESULT, bool, bool> steps[] = {
-        {"ddraw.create", platform::E_FAIL, false, false},
-        {"ddraw.init", platform::DDERR_INVALIDOBJECT, true, false},
-        {"ddraw.cooperative", platform::DDERR_HWNDALREADYSET, true, false},
-        {"ddraw.mode", platform::DDERR_INVALIDMODE, true, false},
-        {"ddraw.primary", platform::DDERR_OUTOFVIDEOMEMORY, false, false},
-        {"ddraw.backbuffer", platform::DDERR_SURFACELOST, false, true}};
-    for (auto [step, code, keepsDevice, keepsPrimary] : steps) {
-        headless.backend().failures().Clear();
-        headless.backend().failures().Add({step, code, 1});
-        EXPECT_EQ(InitFailure(), code) << step;
-        EXPECT_EQ(
-            std::tuple(theDrawManager.directDraw != nullptr, theDrawManager.primary != nullptr),
-            std::tuple(keepsDevice, keepsPrimary))
-            << step;
-        ResetDisplay();
-    }
-    headless.backend().failures().Clear();
-    for (auto [width, height, bits] : {std::tuple(0, 600, 16), {800, 8193, 16}, {800, 600, 24}}) {
-        EXPECT_EQ(InitFailure(width, height, bits), platform::DDERR_INVALIDMODE) << width;
-        ResetDisplay();
-    }
-}
-
 TEST_F(DrawManagerTest, InitBuildsTheChainOnceAndFillAndFlipShowsTheSurfaceAtTheNextRefresh) {
     ASSERT_EQ(InitFailure(), 0);
     EXPECT_EQ(std::tuple(headless.backend().modeWidth(), headless.backend().modeHeight()),

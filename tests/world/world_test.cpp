@@ -367,16 +367,6 @@ TEST_F(RenderTest, LaterLayersCoverEarlierOnes) {
     }
 }
 
-TEST_F(RenderTest, DrawingMovesWhatIsVisibleOnly) {
-    Sprite& falling = AddEnemyShotAt(400, 200);
-    Sprite& spent = AddEnemyShotAt(500, 200);
-    spent.visible = false;
-    Roamie& hidden = AddRoamieAt(50, 100, 10);
-    hidden.visible = false;
-    RenderFrame();
-    EXPECT_EQ(std::tuple(falling.y, spent.y, hidden.x, hidden.velX), std::tuple(206, 200, 50, 4));
-}
-
 // A long game with random but seeded keys: the world's lists stay bounded
 // and nothing goes wrong on the way. CI runs 10,000 frames; tools/soak.sh
 // runs 100,000 under the sanitizers.
