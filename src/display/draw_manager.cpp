@@ -66,3 +66,10 @@ void DrawManager::Teardown() {
     primary.reset();
     directDraw.reset();
 }
+
+void ResetDisplay() {
+    theDrawManager.Teardown();
+    blueBits = 0;
+    greenBits = 0;
+    redBits = 0;
+}

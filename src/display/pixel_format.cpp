@@ -40,10 +40,3 @@ std::uint32_t PackColor(std::uint32_t red, std::uint32_t green, std::uint32_t bl
     blue = Narrow(blue, blueBits);
     return (red << (blueBits + greenBits)) + (green << blueBits) + blue;
 }
-
-void ResetDisplay() {
-    theDrawManager.Teardown();
-    blueBits = 0;
-    greenBits = 0;
-    redBits = 0;
-}
