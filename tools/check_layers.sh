@@ -8,7 +8,6 @@ cd "${1:-$(dirname "$0")/..}/src"
 
 # Each folder and the folders it may include besides its own, top to bottom.
 declare -A may_include=(
-    [main]="shell input world display sound config common platform/api platform/core platform/sdl platform/headless"
     [shell]="input world display sound config common platform/api"
     [input]="world display sound config common platform/api"
     [world]="display sound config common platform/api"
@@ -17,6 +16,7 @@ declare -A may_include=(
     [config]="platform/api"
     [common]="platform/api"
     [platform/api]=""
+    [platform]="platform/api platform/core platform/sdl platform/headless"
     [platform/core]="platform/api"
     [platform/sdl]="platform/core platform/api"
     [platform/headless]="platform/core platform/api"

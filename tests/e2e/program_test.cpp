@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "main/command_line.h"
+#include "shell/command_line.h"
 #include "platform/core/sound_conversion.h"
 #include "sound/wave_file.h"
 #include "support/game_run.h"
@@ -92,6 +92,8 @@ const Start kStarts[] = {
     {"ARecordingThatCannotBeWritten", {"--record", "no-such-folder/r.keys"}, "", "", {}, 2,
      "farhaven: no-such-folder/r.keys: cannot write the key recording (No such file or directory)\n"},
     {"AnUnknownOption", {"--bogus"}, "", "", {}, 2, "farhaven: unknown option '--bogus'\n" + Usage()},
+    {"ALogThatCannotBeWritten", {"--log", "no-such-folder/x.log"}, "", "", {}, 2,
+     "farhaven: cannot write the log file no-such-folder/x.log\n"},
     {"ASoundFileThatCannotBeWritten", {"--audio-out", "no-such-folder/s.wav"}, "", "", {}, 2,
      "farhaven: no-such-folder/s.wav: cannot write the sound file (No such file or directory)\n"},
 };

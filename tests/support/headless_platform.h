@@ -12,7 +12,7 @@
 
 #include "display/image_loader.h"
 #include "platform/api/display.h"
-#include "platform/core/options.h"
+#include "platform/api/options.h"
 #include "platform/core/platform.h"
 #include "platform/core/sound_device.h"
 #include "platform/headless/headless_backend.h"

@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -15,6 +14,7 @@
 #include "platform/api/display.h"
 #include "platform/api/input.h"
 #include "platform/api/sound.h"
+#include "platform/api/start.h"
 #include "platform/core/memory_surface.h"
 
 namespace platform {
@@ -26,18 +26,6 @@ struct TextOutput {
     std::int32_t y = 0;
     std::string_view text;
     COLORREF color = 0;
-};
-
-// A backend could not be started (no display, a bad key script, ...); the
-// message names what and where, and the program ends with the exit code.
-class BackendError : public std::runtime_error {
-public:
-    BackendError(const std::string& message, int exitCode)
-        : std::runtime_error(message), exitCode_(exitCode) {}
-    int exitCode() const { return exitCode_; }
-
-private:
-    int exitCode_;
 };
 
 class Backend {

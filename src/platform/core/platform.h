@@ -13,7 +13,7 @@
 #include "platform/core/font.h"
 #include "platform/core/key_recorder.h"
 #include "platform/core/message_queue.h"
-#include "platform/core/options.h"
+#include "platform/api/options.h"
 #include "platform/core/script_words.h"
 
 namespace platform {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/core/options.h"
+#include "platform/api/options.h"
 
 namespace platform {
 

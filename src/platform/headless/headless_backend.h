@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/core/backend.h"
-#include "platform/core/options.h"
+#include "platform/api/options.h"
 #include "platform/core/silent_sound.h"
 #include "platform/headless/clocked_sound_file.h"
 #include "platform/headless/failure_plan.h"

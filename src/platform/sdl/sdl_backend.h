@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/core/backend.h"
-#include "platform/core/options.h"
+#include "platform/api/options.h"
 #include "platform/core/sdl_handles.h"
 #include "platform/core/silent_sound.h"
 #include "platform/core/wave_writer.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/options.h"
+#include "platform/api/options.h"
 
 struct CommandLine {
     platform::Options options;

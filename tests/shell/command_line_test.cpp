@@ -1,6 +1,6 @@
 // The command line: values reach the options, what is wrong is refused with
 // a reason, and the manual page describes the options the usage lists.
-#include "main/command_line.h"
+#include "shell/command_line.h"
 
 #include <gtest/gtest.h>
 

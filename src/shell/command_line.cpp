@@ -1,10 +1,10 @@
-#include "main/command_line.h"
+#include "shell/command_line.h"
 
 #include <charconv>
 #include <cstdint>
 #include <optional>
 
-#include "platform/core/options.h"
+#include "platform/api/options.h"
 
 namespace {
 

@@ -1,0 +1,37 @@
+// Starting the platform for a run of the program: the one call that picks a
+// backend, made once, before the game runs.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "platform/api/options.h"
+
+namespace platform {
+
+// The platform could not be started (no display, a bad key script, a file
+// that cannot be written, no font): the message names what and where, and
+// the program ends with the exit code.
+class BackendError : public std::runtime_error {
+public:
+    BackendError(const std::string& message, int exitCode)
+        : std::runtime_error(message), exitCode_(exitCode) {}
+    int exitCode() const { return exitCode_; }
+
+private:
+    int exitCode_;
+};
+
+// The platform of a run, installed for the object's lifetime.
+class RunningPlatform {
+public:
+    virtual ~RunningPlatform() = default;
+};
+
+// Installs the backend the options ask for (headless with --headless, else
+// SDL) with the debug channel writing where they say and the default font
+// open. Throws BackendError.
+std::unique_ptr<RunningPlatform> StartPlatform(const Options& options);
+
+}  // namespace platform
