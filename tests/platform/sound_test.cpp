@@ -10,7 +10,7 @@
 
 #include "platform/core/limiter.h"
 #include "platform/core/platform.h"
-#include "platform/core/sample_ring.h"
+#include "platform/core/streamed_sound_file.h"
 #include "platform/sdl/sdl_backend.h"
 #include "sound/sound_manager.h"
 #include "support/files.h"

@@ -8,12 +8,12 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/api/options.h"
 #include "platform/core/backend.h"
 #include "platform/core/debug_channel.h"
 #include "platform/core/font.h"
 #include "platform/core/key_recorder.h"
 #include "platform/core/message_queue.h"
-#include "platform/api/options.h"
 #include "platform/core/script_words.h"
 
 namespace platform {

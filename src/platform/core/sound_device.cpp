@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "platform/api/system.h"
 #include "platform/core/platform.h"
 
 namespace platform {
@@ -79,6 +80,19 @@ MixingSoundBuffer* MixingSoundDevice::Find(const SoundBuffer* buffer) const {
     auto found = std::find_if(buffers_.begin(), buffers_.end(),
                               [buffer](const auto& owned) { return owned.get() == buffer; });
     return found == buffers_.end() ? nullptr : found->get();
+}
+
+std::unique_ptr<MixingSoundDevice> SilentSound::MakeDevice(const std::string& why) {
+    if (!reported_) {
+        OutputDebugString("no audio output: sound is silent (" + why + ")\n");
+        reported_ = true;
+    }
+    return std::make_unique<MixingSoundDevice>(kMixFormat, SoundOutput::Silent);
+}
+
+// The api's factory hands over to the backend in use.
+HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
+    return Current().backend().CreateSoundDevice(device);
 }
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/api/sound.h"
@@ -54,6 +55,21 @@ private:
     Mixer mixer_;
     // Declared after the mixer: buffers go first.
     std::vector<std::unique_ptr<MixingSoundBuffer>> buffers_;
+};
+
+// Why the game is silent, when the player asked for silence.
+inline constexpr const char* kNoSoundReason = "turned off with --no-sound";
+
+// Makes the silent sound device, for a machine without audio output or a
+// player who wants none: it accepts everything and plays nothing, so the
+// game runs as it would with sound. Why the game is silent is logged with
+// the first one made.
+class SilentSound {
+public:
+    std::unique_ptr<MixingSoundDevice> MakeDevice(const std::string& why);
+
+private:
+    bool reported_ = false;
 };
 
 }  // namespace platform

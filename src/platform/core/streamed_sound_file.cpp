@@ -1,6 +1,8 @@
 #include "platform/core/streamed_sound_file.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <chrono>
 #include <cstdio>
 
@@ -13,6 +15,27 @@ namespace {
 constexpr std::size_t kRingSamples = std::size_t{65536} * kMixFormat.channels;
 constexpr auto kWritingPeriod = std::chrono::milliseconds(10);
 }  // namespace
+
+SampleRing::SampleRing(std::size_t capacity)
+    : samples_(std::bit_ceil(std::max<std::size_t>(capacity, 1))), mask_(samples_.size() - 1) {}
+
+bool SampleRing::Put(std::span<const std::int16_t> samples) {
+    std::size_t put = put_.load(std::memory_order_relaxed);
+    std::size_t taken = taken_.load(std::memory_order_acquire);
+    if (samples.size() > samples_.size() - (put - taken)) return false;
+    for (std::int16_t sample : samples) samples_[put++ & mask_] = sample;
+    put_.store(put, std::memory_order_release);
+    return true;
+}
+
+std::size_t SampleRing::Take(std::span<std::int16_t> out) {
+    std::size_t taken = taken_.load(std::memory_order_relaxed);
+    std::size_t put = put_.load(std::memory_order_acquire);
+    std::size_t count = std::min(out.size(), put - taken);
+    for (std::size_t i = 0; i < count; ++i) out[i] = samples_[taken++ & mask_];
+    taken_.store(taken, std::memory_order_release);
+    return count;
+}
 
 StreamedSoundFile::StreamedSoundFile(std::unique_ptr<WaveWriter> writer)
     : writer_(std::move(writer)), ring_(kRingSamples), writing_([this](std::stop_token stop) {

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/core/backend.h"
 #include "platform/api/options.h"
+#include "platform/core/backend.h"
 #include "platform/core/sdl_handles.h"
-#include "platform/core/silent_sound.h"
+#include "platform/core/sound_device.h"
 #include "platform/core/wave_writer.h"
 #include "platform/sdl/sdl_gamepads.h"
 #include "platform/sdl/sdl_screen.h"
