@@ -144,22 +144,6 @@ TEST_F(SpriteTest, BlackIsTransparentAndOnlyWholeSpritesAreDrawn) {
     }
 }
 
-TEST_F(SpriteTest, AnExplosionShowsEachFrameOnceAtSixtyFramesASecondAndHides) {
-    auto sprite = MakeSprite({1, 2, 3, 4}, 1);
-    sprite->frameDelay = 1;
-    sprite->animate = true;
-    sprite->stopFrame = 3;
-    std::vector<std::uint16_t> shown;
-    for (int frame = 0; frame < 5; ++frame) {
-        headless.backend().clock().AdvanceToNextRefresh();
-        target.ColorFill(kBackground);
-        sprite->Draw(target);
-        shown.push_back(PixelAt(target, 0, 0));
-    }
-    EXPECT_EQ(shown, (std::vector<std::uint16_t>{1, 2, 3, 4, kBackground}));
-    EXPECT_EQ(std::tuple(sprite->visible, sprite->curFrame), std::tuple(false, 3));
-}
-
 TEST_F(SpriteTest, TheClockStepsWhenTheTimeBetweenDrawsExceedsTheDelayAndWrapsInItsRange) {
     auto sprite = MakeSprite({1, 2, 3, 4}, 1);
     sprite->frameDelay = 5;

@@ -13,7 +13,6 @@
 #include "display/draw_manager.h"
 #include "display/text_overlay.h"
 #include "platform/api/window.h"
-#include "platform/core/memory_surface.h"
 #include "support/files.h"
 #include "support/headless_platform.h"
 
@@ -82,10 +81,6 @@ TEST(PixelFormat, EachScreenFormatGivesItsBitsAndPackedColours) {
                   std::tuple(0u, f.white, f.red, f.green, f.blue, f.pale, f.dimGreen))
             << f.rgb555;
     }
-    // Blue above bit 0 is not a layout the game knows: no bits.
-    auto surface = platform::MemorySurface::Create(1, 1, {0xF800, 0x07C0, 0x003E});
-    EXPECT_TRUE(AnalysePixelFormat(*surface));
-    EXPECT_EQ(redBits + greenBits + blueBits, 0u);
     HeadlessPlatform headless;
     headless.backend().failures().Add({"ddraw.pixelformat", platform::E_FAIL, 1});
     ScopedDisplay display;  // a failed read leaves no bits either, and Init goes on
@@ -141,26 +136,6 @@ protected:
     }
     ScopedDisplay display;
 };
-
-TEST_F(TextOverlayTest, CenterTextPutsTextsOnTheMiddleRowAroundTheMiddleColumn) {
-    const std::tuple<std::string, int, int> texts[] = {
-        {"THANK YOU", 369, 25}, {"", 400, 25}, {std::string(200, 'W'), 65236, 25}};  // wrapped
-    for (const auto& [text, x, row] : texts) {
-        TextPos position;
-        CenterText(text.c_str(), &position);
-        EXPECT_EQ(std::tuple(position.x, position.row), std::tuple(x, row)) << text;
-    }
-}
-
-TEST_F(TextOverlayTest, ShowTextDrawsOnceInTheHeadsUpColourAtItsRowAndLogsIt) {
-    ShowText(1, 48, "HEALTH = 100", theDrawManager.backBuffer);
-    ASSERT_EQ(texts().size(), 1u);
-    const auto& text = texts()[0];
-    EXPECT_EQ(std::tuple(text.surface, text.x, text.y, text.text, text.color),
-              std::tuple(theDrawManager.backBuffer, 1, 576, "HEALTH = 100", 0xC0FFC0u));
-    EXPECT_EQ(headless.debugText(), "text = HEALTH = 100\ntext height = 12\n");
-    EXPECT_GT(InkOnBlack(*theDrawManager.backBuffer, PackColor(192, 255, 192)), 50u);
-}
 
 TEST_F(TextOverlayTest, FadesDraw255StepsOnTheScreenUpFromBlackAndDownToIt) {
     FadeInText(369, 25, "THANK YOU", 192, 255, 192);

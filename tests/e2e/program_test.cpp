@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -75,6 +74,10 @@ const Start kStarts[] = {
      "Far Haven: Invalid mode\n", {}, "draw manager "},
     {"ASoundDeviceFailure", {"--fail", "dsound.create"}, "", "", {}, 1,
      "Far Haven: Unknown error\n", {"Failed to create direct sound object"}},
+    {"NoSoundPriority", {"--fail", "dsound.cooperative=80070057"}, "", "", {}, 1,
+     "Far Haven: Invalid params\n", {"Failed to set priority"}, "sound manager"},
+    {"ASoundThatCannotBeFilled", {"--fail", "dsound.lock=8007000E"}, "", "", {}, 1,
+     "Far Haven: Out of memory\n", {"sound manager"}, "playing resource"},
     {"ASurfaceFailureInPlay", {"--fail", "ddraw.surface=8876017C@18"}, "", "1+ SPACE\n", {}, 1,
      "Far Haven: Out of Video Memory\n", {"before frame"}},
     {"SwitchingAway", {}, "", "5 DEACTIVATE\n", {}, 0, "", {"before frame"}, "[ESC] pressed"},
@@ -150,14 +153,10 @@ void ExpectPlayOrOneMessage(RunFolder& folder, const std::string& what) {
     EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << what << ": " << run.errors;
 }
 
-TEST(HostileFiles, AControlFileOfNoiseOrOfHugeLinesStillPlaysWithTheSettingsAfterThem) {
+// The control file's reader is fuzzed with noise (fuzz/); here the
+// program meets a file far larger than any buffer it might keep.
+TEST(HostileFiles, AControlFileOfHugeLinesStillPlaysWithTheSettingsAfterThem) {
     RunFolder folder;
-    std::mt19937 random(7);
-    std::string noise(20000, '\0');
-    for (char& byte : noise) byte = static_cast<char>(random());
-    folder.Write("quorlat.ctl", noise);
-    ExpectPlayOrOneMessage(folder, "a control file of noise");
-
     // Ten thousand lines, with keys, sections and values far longer than any
     // buffer the reader might keep.
     std::string text;
@@ -183,25 +182,6 @@ TEST(HostileFiles, EveryResourceCutShortPlaysOrEndsInItsMessage) {
         }
         folder.Write("resources/" + name, whole);
     }
-}
-
-TEST(HostileFiles, SizesClaimedPastAllReasonAreNotBelieved) {
-    RunFolder folder;
-    // A picture of 65535 × 65535 pixels, 8 GB: not loaded.
-    std::string header(18, '\0');
-    header[2] = 2;
-    header[12] = header[13] = header[14] = header[15] = '\xFF';
-    header[16] = 16;
-    folder.Write("resources/bship.tga", header);
-    GameResult run = folder.Run({"--headless", "--frames", "3"});
-    EXPECT_EQ(std::tuple(run.exitCode, run.errors),
-              std::tuple(1, "Far Haven: Failed to load imgship!\n"));
-    folder.CopyResources();
-    // Samples of 4 GB: refused, and the game plays on without that sound.
-    std::string wave = ReadFile(folder.path() / "resources" / "cannon2.wav");
-    wave.replace(wave.find("data") + 4, 4, "\xFF\xFF\xFF\xFF");
-    folder.Write("resources/cannon2.wav", wave);
-    ExpectPlayOrOneMessage(folder, "4 GB of samples");
 }
 
 // The samples of a sound file as the game's own reader finds them, once it
@@ -246,6 +226,10 @@ const Recording kRecordings[] = {
      "1-19 RIGHT\n# the run ended in frame 19\n"},
 };
 // clang-format on
+
+void PrintTo(const Recording& recording, std::ostream* out) {
+    *out << recording.name;
+}
 
 class KeyRecording : public ::testing::TestWithParam<Recording> {};
 
@@ -327,20 +311,6 @@ TEST(AudioOut, ABusyGameNeverReachesFullScaleAndTheSameKeysWriteTheSameFile) {
         std::count_if(samples.begin(), samples.end(), [](int s) { return std::abs(s) > 3000; }),
         44100)
         << "hardly a sound in a busy game";
-}
-
-TEST(AudioOut, SixtyFramesMoreAreOneSecondMoreToTheSample) {
-    RunFolder folder;
-    std::size_t lengths[2];
-    for (int i : {0, 1}) {
-        ASSERT_EQ(folder
-                      .Run({"--headless", "--frames", std::to_string(60 * (i + 1)), "--audio-out",
-                            "game.wav"})
-                      .exitCode,
-                  0);
-        lengths[i] = Samples(folder.path() / "game.wav").size();
-    }
-    EXPECT_EQ(lengths[1] - lengths[0], 2u * 44100);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Surfaces and what is drawn on them: blits, text, the flipping chain, the
-// picture's place on the screen, and its conversion to the window's pixels.
+// Surfaces and what is drawn on them: blits, text, the picture's place on
+// the screen, and its conversion to the window's pixels.
 #include <SDL2/SDL_ttf.h>
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@
 
 namespace {
 
-// Memory surfaces, the pixel loops and the flipping chain, and the picture
-// on its way out: as ARGB, and fitted to a screen of any shape.
+// Memory surfaces and the pixel loops, and the picture on its way out: as
+// ARGB, and fitted to a screen of any shape.
 
 using platform::BlitKeyed;
 using platform::Rect;
@@ -98,30 +98,6 @@ TEST_F(Text, IsTheFontsSolidRenderingInItsExactColourClippedAtEveryEdge) {
             middle.insert(middle.end(), &large[row * 160 + 40], &large[row * 160 + 120]);
         EXPECT_EQ(draw(80, 24, x, y), middle) << x << "," << y;
     }
-}
-
-class FlippingChain : public HeadlessTest {};
-
-TEST_F(FlippingChain, AFlipShowsTheBackBufferPassesEveryBufferUpAndWaitsForTheRefresh) {
-    std::unique_ptr<platform::DisplayDevice> device;
-    std::unique_ptr<platform::Surface> primary;
-    platform::Surface* back = nullptr;
-    ASSERT_TRUE(
-        platform::CreateDisplayDevice(device) == 0 && device->SetDisplayMode(64, 48, 16) == 0 &&
-        device->CreatePrimarySurface(2, primary) == 0 && primary->GetAttachedBackBuffer(back) == 0);
-    primary->ColorFill(1);
-    headless.backend().clock().Set(1016);  // on a refresh: the next one is strictly later
-    // After each flip: the front's pixel, the back's, and the time.
-    std::vector<std::uint32_t> seen;
-    for (platform::Surface* target : {back, back, primary.get()}) {
-        back->ColorFill(static_cast<std::uint32_t>(seen.size()) + 2);
-        ASSERT_EQ(primary->Flip(*target), 0);
-        seen.insert(seen.end(),
-                    {PixelAt(*primary, 0, 0), PixelAt(*back, 0, 0), platform::TimeGetTime()});
-    }
-    // The third buffer, never drawn, comes up; then the first picture comes round again.
-    EXPECT_EQ(seen, (std::vector<std::uint32_t>{2, 0, 1033, 5, 1, 1050, 5, 8, 1066}));
-    EXPECT_EQ(primary->Flip(*Made(64, 48)), platform::E_INVALIDARG);
 }
 
 TEST(PictureFit, ThePictureKeepsItsAspectCentredAndIntegerScaleTakesWholeMultiples) {

@@ -49,16 +49,6 @@ protected:
     platform::VirtualClock& clock() { return headless.backend().clock(); }
 };
 
-TEST_F(FrameLoopTest, EveryWaitingMessageIsHandledBeforeTheFirstIdlePassRunsAFrame) {
-    EXPECT_EQ(textHeight, 12);  // the window's creation measured the font: a 16-pixel cell
-    EXPECT_EQ(charWidth, 8);
-    EXPECT_FALSE(platform::CursorVisible());
-    for (int i = 0; i < 2; ++i) platform::PostMessage(appWindow, platform::WM_MOUSEMOVE, 0, i);
-    platform::PostMessage(appWindow, platform::WM_MOUSEMOVE, 0, 65535 | (65535 << 16));
-    EXPECT_EQ(Loop(), "Mouse at 0,0\n\nMouse at 1,0\n\nMouse at 65535,65535\n\nbefore frame\n");
-    EXPECT_EQ(record.frames, 1);
-}
-
 TEST_F(FrameLoopTest, QuitCloseAndDeactivationEndTheLoop) {
     platform::PostQuitMessage(7);
     EXPECT_EQ(RunFrameLoop(CountingFrame), 7u);

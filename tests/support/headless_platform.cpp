@@ -50,11 +50,6 @@ std::unique_ptr<ImageBuffer> MakeImage(std::uint16_t width, std::uint16_t height
     return image;
 }
 
-std::unique_ptr<ImageBuffer> MakeFilledImage(std::uint16_t width, std::uint16_t height,
-                                             std::uint16_t value) {
-    return MakeImage(width, height, std::vector<std::uint16_t>(std::size_t{width} * height, value));
-}
-
 namespace {
 std::uint16_t* PixelAddress(const platform::LockedSurface& locked, int x, int y) {
     return reinterpret_cast<std::uint16_t*>(locked.bits +

@@ -46,12 +46,9 @@ public:
     ScopedDisplay& operator=(const ScopedDisplay&) = delete;
 };
 
-// An image of screen pixels, rows in order.
+// An image of screen pixels, rows in order, then 0.
 std::unique_ptr<ImageBuffer> MakeImage(std::uint16_t width, std::uint16_t height,
                                        const std::vector<std::uint16_t>& pixels);
-// An image with every pixel the same value.
-std::unique_ptr<ImageBuffer> MakeFilledImage(std::uint16_t width, std::uint16_t height,
-                                             std::uint16_t value);
 
 // One pixel of a surface, read through Lock with its pitch.
 std::uint16_t PixelAt(platform::Surface& surface, int x, int y);

@@ -31,8 +31,8 @@ namespace {
 class Sheet {
 public:
     explicit Sheet(layout::SheetSize size)
-        : image_(MakeFilledImage(static_cast<std::uint16_t>(size.width),
-                                 static_cast<std::uint16_t>(size.height), 0)) {}
+        : image_(MakeImage(static_cast<std::uint16_t>(size.width),
+                           static_cast<std::uint16_t>(size.height), {})) {}
     template <std::size_t N>
     Sheet& Paint(const std::array<resgen::Rect, N>& frames, const std::uint16_t (&colors)[N]) {
         for (std::size_t i = 0; i < N; ++i) Fill(frames[i], colors[i]);
@@ -119,10 +119,6 @@ void WorldTest::UseKeyScript(const std::string& script) {
 
 void WorldTest::RunFrames(int count) {
     for (int i = 0; i < count; ++i) RunFrame();
-}
-
-std::uintptr_t WorldTest::RunLoop() {
-    return RunFrameLoop();
 }
 
 namespace {

@@ -53,8 +53,6 @@ protected:
 
     // Runs the frame routine n times, as the loop would with an empty queue.
     void RunFrames(int count);
-    // Runs the real frame loop until it ends; returns its exit code.
-    std::uintptr_t RunLoop();
 
     // Shots and roamies put straight into their lists, as the game makes
     // them, at a chosen place (a roamie takes the spawn's two random draws).
