@@ -64,21 +64,19 @@ TEST(PixelFormat, EachScreenFormatGivesItsBitsAndPackedColours) {
     struct Format {
         bool rgb555;
         std::uint32_t bits[3];
-        std::uint32_t white, red, green, blue, pale, dimGreen;
+        std::uint32_t white, pale, dimGreen;
     };
-    const Format formats[] = {{false, {5, 6, 5}, 0xFFFF, 0xF800, 0x07E0, 0x001F, 0xC7F8, 0x0020},
-                              {true, {5, 5, 5}, 0x7FFF, 0x7C00, 0x03E0, 0x001F, 0x63F8, 0}};
-    for (const Format& f : formats) {
+    for (const Format& f : {Format{false, {5, 6, 5}, 0xFFFF, 0xC7F8, 0x0020},
+                            Format{true, {5, 5, 5}, 0x7FFF, 0x63F8, 0}}) {
         platform::Options options;
         options.rgb555 = f.rgb555;
         HeadlessPlatform headless(options);
         ScopedDisplay display;
         EXPECT_EQ(std::tuple(redBits, greenBits, blueBits),
                   std::tuple(f.bits[0], f.bits[1], f.bits[2]));
-        EXPECT_EQ(std::tuple(PackColor(0, 0, 0), PackColor(255, 255, 255), PackColor(255, 0, 0),
-                             PackColor(0, 255, 0), PackColor(0, 0, 255), PackColor(192, 255, 192),
+        EXPECT_EQ(std::tuple(PackColor(0, 0, 0), PackColor(255, 255, 255), PackColor(192, 255, 192),
                              PackColor(0, 4, 0)),
-                  std::tuple(0u, f.white, f.red, f.green, f.blue, f.pale, f.dimGreen))
+                  std::tuple(0u, f.white, f.pale, f.dimGreen))
             << f.rgb555;
     }
     HeadlessPlatform headless;

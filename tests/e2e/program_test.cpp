@@ -15,9 +15,8 @@
 #include <vector>
 
 #include "shell/command_line.h"
-#include "platform/core/sound_conversion.h"
-#include "sound/wave_file.h"
 #include "support/game_run.h"
+#include "support/wave_files.h"
 
 namespace {
 
@@ -184,25 +183,6 @@ TEST(HostileFiles, EveryResourceCutShortPlaysOrEndsInItsMessage) {
     }
 }
 
-// The samples of a sound file as the game's own reader finds them, once it
-// has checked that the file is in the mixer's format and its header tells
-// its length.
-std::vector<std::int16_t> Samples(const std::filesystem::path& file) {
-    std::string bytes = ReadFile(file);
-    std::FILE* stream = fmemopen(bytes.data(), bytes.size(), "rb");
-    std::optional<WaveSamples> found = stream ? FindWaveSamples(stream) : std::nullopt;
-    if (stream) std::fclose(stream);
-    std::vector<std::int16_t> samples;
-    if (!found || found->format.channels != platform::kMixFormat.channels ||
-        found->format.samplesPerSec != 44100u || found->dataSize != bytes.size() - 44) {
-        ADD_FAILURE() << file << " is not a whole sound file in the mixer's format";
-        return samples;
-    }
-    samples.resize(found->dataSize / 2);
-    std::memcpy(samples.data(), bytes.data() + 44, found->dataSize);
-    return samples;
-}
-
 // `--record`: a run's keys and window events written as a key script that,
 // given to `--keys`, plays the same game again, however the first one ended;
 // and its `--audio-out` file is whole however it ended.
@@ -244,7 +224,8 @@ TEST_P(KeyRecording, TheFileIsCompleteAndReplaysTheSameGame) {
     GameResult played = folder.Run(with({"--headless", "--keys", "played.keys", "--record",
                                          "recorded.keys", "--audio-out", "played.wav"}));
     ASSERT_EQ(played.exitCode, recording.exitCode) << played.errors;
-    EXPECT_FALSE(Samples(folder.path() / "played.wav").empty());  // its sound file is whole too
+    EXPECT_FALSE(
+        SoundFileSamples(folder.path() / "played.wav").empty());  // its sound file is whole too
     EXPECT_TRUE(ReadFile(folder.path() / "recorded.keys").ends_with(recording.recorded))
         << ReadFile(folder.path() / "recorded.keys");
     GameResult replayed = folder.Run(with({"--headless", "--keys", "recorded.keys"}));
@@ -304,7 +285,7 @@ TEST(AudioOut, ABusyGameNeverReachesFullScaleAndTheSameKeysWriteTheSameFile) {
                 CountLines(run.log, "bullet hit roamie") >= 1)
         << "not busy enough";
     EXPECT_TRUE(files[0] == files[1]) << "two runs of the same keys wrote different files";
-    std::vector<std::int16_t> samples = Samples(folder.path() / "busy.wav");
+    std::vector<std::int16_t> samples = SoundFileSamples(folder.path() / "busy.wav");
     auto loudest = std::minmax_element(samples.begin(), samples.end());
     EXPECT_LT(std::max(-*loudest.first, int{*loudest.second}), 32767);
     EXPECT_GT(

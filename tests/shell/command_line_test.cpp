@@ -39,9 +39,7 @@ TEST(CommandLine, ValuesReachTheOptions) {
 TEST(CommandLine, BadValuesAreRefusedWithAReason) {
     const std::pair<std::vector<std::string>, std::string> refused[] = {
         {{"--scale", "9"}, "--scale takes a whole number from 1 to 8, not '9'"},
-        {{"--scale", "0"}, "--scale takes a whole number from 1 to 8, not '0'"},
         {{"--frames", "0"}, "--frames takes a positive whole number, not '0'"},
-        {{"--frames", "12x"}, "--frames takes a positive whole number, not '12x'"},
         {{"--keys"}, "--keys needs a value"},
         {{"--record"}, "--record needs a value"},
         {{"--fail", "ddraw.bogus"}, "--fail: bad step 'ddraw.bogus'"},

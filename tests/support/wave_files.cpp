@@ -1,5 +1,14 @@
 #include "support/wave_files.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/core/sound_conversion.h"
+#include "sound/wave_file.h"
+#include "support/files.h"
+
 platform::WaveFormat PcmFormat(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits) {
     auto blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
     return {platform::WAVE_FORMAT_PCM, channels, rate, rate * blockAlign, blockAlign, bits, 0};
@@ -41,4 +50,21 @@ WaveBuilder& WaveBuilder::Chunk(const char* id, const std::vector<std::uint8_t>&
     Put(declaredSize.value_or(static_cast<std::uint32_t>(body.size())), 4);
     bytes_.insert(bytes_.end(), body.begin(), body.end());
     return *this;
+}
+
+std::vector<std::int16_t> SoundFileSamples(const std::filesystem::path& file) {
+    std::string bytes = ReadFile(file);
+    std::FILE* stream = fmemopen(bytes.data(), bytes.size(), "rb");
+    std::optional<WaveSamples> found = stream ? FindWaveSamples(stream) : std::nullopt;
+    if (stream) std::fclose(stream);
+    std::vector<std::int16_t> samples;
+    if (!found || found->format.channels != platform::kMixFormat.channels ||
+        found->format.samplesPerSec != static_cast<std::uint32_t>(platform::kMixFormat.rate) ||
+        found->dataSize != bytes.size() - 44) {
+        ADD_FAILURE() << file << " is not a whole sound file in the mixer's format";
+        return samples;
+    }
+    samples.resize(found->dataSize / 2);
+    std::memcpy(samples.data(), bytes.data() + 44, found->dataSize);
+    return samples;
 }

@@ -1,7 +1,9 @@
-// RIFF/WAVE files made chunk by chunk (damaged ones too) in a temporary folder.
+// RIFF/WAVE files made chunk by chunk (damaged ones too), and the sound
+// files the program writes read back.
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -28,3 +30,8 @@ private:
     void Put(std::uint32_t value, int bytes);
     std::vector<std::uint8_t> bytes_;
 };
+
+// The samples of a sound file the program wrote, as the game's own reader
+// finds them, once it has checked that the file is in the mixer's format
+// and its header tells its length; empty, with a failure, when it is not.
+std::vector<std::int16_t> SoundFileSamples(const std::filesystem::path& file);

@@ -1,8 +1,9 @@
-// The game's rules, each frame's picture and a long random game, on a world
+// The game's rules and each frame's picture, on a world
 // built as start-up builds it from small images made in memory. What the
 // golden game pins down whole (the enemy's wandering and firing, scores,
-// brick contacts, the shot limit) is left to it; these are the rules it
-// does not show, or shows too faintly to tell which broke.
+// brick contacts, the shot limit, health wrapping into death and the revival)
+// is left to it; these are the rules it does not show, or shows too faintly
+// to tell which broke.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -23,8 +24,8 @@
 
 namespace {
 
-// The player's side of the world: health and death, the collision test, the
-// shots and what their hits score, and the explosions they make.
+// The player's side of the world: the collision test, the shots and what
+// their hits score, and the explosions they make.
 
 namespace tc = test_colors;
 
@@ -35,18 +36,6 @@ protected:
         player->y = 300;
     }
 };
-
-TEST_F(ScoringTest, HealthWrapsBelowZeroIntoDeathAndReviveRestoresIt) {
-    Settings::damageEnemy = 30;
-    for (int hit = 0; hit < 4; ++hit) EXPECT_TRUE(player->Hit(nullptr));
-    EXPECT_EQ(Log(),
-              "Player hit!  Health = 70\nPlayer hit!  Health = 40\nPlayer hit!  Health = 10\n"
-              "Player hit!  Health = 65516\nRendering death sequence!\n");
-    EXPECT_EQ(std::tuple(player->GetHealth(), player->visible, player->state),
-              std::tuple(0, false, -1));
-    EXPECT_EQ(player->Revive(100), 100);
-    EXPECT_EQ(std::tuple(player->visible, player->state, player->y), std::tuple(true, 0, 300));
-}
 
 TEST_F(ScoringTest, PointInsideTakesOnlyTheCornerStrictlyInsideWithoutWrap) {
     Sprite& corner = AddPlayerShotAt(0, 0);
@@ -178,17 +167,10 @@ TEST_F(ThreatTest, AKillingHitBurstsFourTimesOverTheShipAndHitsOnTheDeadShipDoIt
     UpdateEnemyShots();
     enemy->x = 40;
     EnemyDeathSequence();  // the enemy's bursts spread wider
-    std::vector<Place> places;
-    for (const auto& boom : boomList) places.emplace_back(boom->x, boom->y);
-    EXPECT_EQ(places, (std::vector<Place>{{310, 410},
-                                          {300, 400},
-                                          {304, 404},
-                                          {308, 408},
-                                          {312, 408},
-                                          {40, 1},
-                                          {50, 11},
-                                          {60, 21},
-                                          {70, 11}}));
+    std::string places;
+    for (const auto& boom : boomList)
+        places += std::to_string(boom->x) + "," + std::to_string(boom->y) + " ";
+    EXPECT_EQ(places, "310,410 300,400 304,404 308,408 312,408 40,1 50,11 60,21 70,11 ");
     EXPECT_FALSE(player->visible);
     Settings::damageEnemy = 10;
     AddRoamieAt(306, 410);
@@ -198,16 +180,6 @@ TEST_F(ThreatTest, AKillingHitBurstsFourTimesOverTheShipAndHitsOnTheDeadShipDoIt
     for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
     EXPECT_EQ(Update(), expected);
     EXPECT_EQ(player->score, 100 + 10);  // the enemy's death, and the roamie
-}
-
-TEST_F(ThreatTest, OnlyCulledShotsSaySoAndTheBottomEdgeItselfIsKept) {
-    AddEnemyShotAt(100, 601);
-    AddEnemyShotAt(100, 600);
-    AddRoamieAt(100, 601);
-    AddRoamieAt(801, 100);
-    EXPECT_EQ(Update(), "removing bullet\n");
-    ASSERT_EQ(enemyShotList.size(), 1u);
-    EXPECT_EQ(std::tuple(enemyShotList.front()->y, roamieList.size()), std::tuple(606, 0u));
 }
 
 TEST_F(ThreatTest, ARoamieSpawnsAtTheLeftEdgeFromTwoDrawsEvenOnAScreenWithoutSize) {
