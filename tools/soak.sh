@@ -8,6 +8,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 frames="${1:-100000}"
+if [[ ! -x /usr/bin/time ]]; then
+    echo "soak: the memory check needs /usr/bin/time (sudo apt-get install time)" >&2
+    exit 2
+fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -27,18 +31,20 @@ for preset in asan default; do
     cmake --build --preset "$preset" -j"$(nproc)" --target farhaven
 done
 
+# The game reads its resources from the folder it is started in.
 echo "soak: $frames frames under the sanitizers"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    build/asan/game/farhaven --headless --keys "$work/soak.keys" \
-        --frames "$frames" --log "$work/soak.log"
+(cd build/asan/game &&
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS="suppressions=$OLDPWD/tests/lsan.supp:print_suppressions=0" \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ./farhaven --headless --keys "$work/soak.keys" --frames "$frames" --log "$work/soak.log")
 echo "soak: $(grep -c '^boom added$' "$work/soak.log") explosions," \
      "$(grep -c '^bullet hit roamie$' "$work/soak.log") roamies shot"
 
 peak() {  # the peak resident memory in KiB of a default-build game of $1 frames
-    /usr/bin/time -f %M build/default/game/farhaven --headless --keys "$work/soak.keys" \
-        --frames "$1" --log /dev/null 2>&1 >/dev/null | tail -n 1
+    (cd build/default/game &&
+        /usr/bin/time -f %M ./farhaven --headless --keys "$work/soak.keys" \
+            --frames "$1" --log /dev/null 2>&1 >/dev/null | tail -n 1)
 }
 short="$(peak $((frames / 10)))"
 long="$(peak "$frames")"
