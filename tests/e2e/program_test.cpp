@@ -4,12 +4,9 @@
 // key recordings that replay the game they recorded.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>

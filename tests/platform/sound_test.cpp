@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <random>
 
 #include "platform/core/limiter.h"
