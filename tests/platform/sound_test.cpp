@@ -236,12 +236,11 @@ protected:
     ~SdlSound() override { ReleaseSound(); }
 
     // The SDL backend with the audio driver, and the game's sound device on
-    // it with the tone loaded.
+    // it with the tone loaded; once a test.
     void Install(const char* driver, std::string audioOut = "") {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", driver, 1);
-        ReleaseSound();
-        installed.reset();
+        ReleaseSound();  // what an earlier test of the program may have left
         platform::Options options;
         std::tie(options.window, options.audioOutFile) = std::tuple(true, audioOut);
         installed = std::make_unique<platform::ScopedPlatform>(
