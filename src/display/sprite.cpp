@@ -1,5 +1,6 @@
 #include "display/sprite.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/exceptions.h"
@@ -9,6 +10,26 @@
 
 using platform::Failed;
 using platform::HRESULT;
+
+namespace {
+
+// Cuts a one-to-one copy down to the part that lands on a target of the size
+// given, taking the same amount off the source's side as off the
+// destination's. False when nothing is left: the copy is wholly off the target.
+bool ClipToTarget(platform::Rect& destination, platform::Rect& source, std::int32_t width,
+                  std::int32_t height) {
+    std::int32_t cutLeft = std::max(0, -destination.left);
+    std::int32_t cutTop = std::max(0, -destination.top);
+    std::int32_t cutRight = std::max(0, destination.right - width);
+    std::int32_t cutBottom = std::max(0, destination.bottom - height);
+    destination = {destination.left + cutLeft, destination.top + cutTop,
+                   destination.right - cutRight, destination.bottom - cutBottom};
+    source = {source.left + cutLeft, source.top + cutTop, source.right - cutRight,
+              source.bottom - cutBottom};
+    return destination.left < destination.right && destination.top < destination.bottom;
+}
+
+}  // namespace
 
 Sprite::Sprite(DrawManager* manager) : manager(manager) {}
 
@@ -56,13 +77,37 @@ void Sprite::MoveBy(std::uint16_t dx, std::uint16_t dy) {
 }
 
 void Sprite::Draw(platform::Surface& target) {
-    if (!visible) return;
+    DrawFrame(target, false);
+}
 
-    // The animation clock adds the time since this sprite's previous visible
-    // draw (nothing on the first). Counting only the time spent inside Draw,
-    // as the old rule did, never steps at all now: a blit takes microseconds,
-    // so explosions would hold their first frame for ever. At 60 frames a
-    // second a frameDelay of 1 ms now steps on every draw.
+void Sprite::DrawClipped(platform::Surface& target) {
+    DrawFrame(target, true);
+}
+
+void Sprite::DrawFrame(platform::Surface& target, bool clipToTarget) {
+    if (!visible) return;
+    StepAnimation();
+    // A frame index past the list (no frames yet, or a range beyond them)
+    // draws nothing instead of reading past the list.
+    if (curFrame < frames.size() && imageSurface) {
+        const FrameRect& frame = frames[curFrame];
+        platform::Rect source{frame.left, frame.top, frame.right, frame.bottom};
+        std::int32_t left = clipToTarget ? std::int32_t{static_cast<std::int16_t>(x)} : x;
+        std::int32_t top = clipToTarget ? std::int32_t{static_cast<std::int16_t>(y)} : y;
+        platform::Rect destination{left, top, left + width, top + height};
+        if (!clipToTarget || ClipToTarget(destination, source, target.Width(), target.Height())) {
+            target.BltColorKeyed(destination, *imageSurface, source, PackColor(0, 0, 0));
+        }
+    }
+    if (curFrame == stopFrame) visible = false;
+}
+
+// The animation clock adds the time since this sprite's previous visible
+// draw (nothing on the first). Counting only the time spent inside Draw, as
+// the old rule did, never steps at all now: a blit takes microseconds, so
+// explosions would hold their first frame for ever. At 60 frames a second a
+// frameDelay of 1 ms now steps on every draw.
+void Sprite::StepAnimation() {
     std::uint32_t now = platform::TimeGetTime();
     if (clockStarted) animElapsed += now - drawStartTime;
     clockStarted = true;
@@ -73,16 +118,4 @@ void Sprite::Draw(platform::Surface& target) {
         if (curFrame > lastFrame) curFrame = firstFrame;
         animElapsed = 0;
     }
-
-    // A frame index past the list (no frames yet, or a range beyond them)
-    // draws nothing instead of reading past the list.
-    if (curFrame < frames.size() && imageSurface) {
-        const FrameRect& frame = frames[curFrame];
-        platform::Rect source{frame.left, frame.top, frame.right, frame.bottom};
-        platform::Rect destination{x, y, std::int32_t{x} + width, std::int32_t{y} + height};
-        std::uint32_t key = PackColor(0, 0, 0);
-        target.BltColorKeyed(destination, *imageSurface, source, key);
-    }
-
-    if (curFrame == stopFrame) visible = false;
 }

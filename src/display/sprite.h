@@ -29,7 +29,13 @@ public:
     void AddFrame(std::uint16_t x, std::uint16_t y, std::uint16_t w, std::uint16_t h);
     void SetAnimRange(std::uint16_t first, std::uint16_t last);
     void MoveBy(std::uint16_t dx, std::uint16_t dy);
+    // Draws the current frame when it lies wholly on the target, and
+    // nothing otherwise.
     void Draw(platform::Surface& target);
+    // Draws the part of the current frame that lies on the target, reading
+    // the position as signed: a sprite placed just past the left or top edge
+    // has wrapped to a large coordinate, and starts off the screen instead.
+    void DrawClipped(platform::Surface& target);
 
     std::uint16_t x = 0;
     std::uint16_t y = 0;
@@ -53,4 +59,8 @@ public:
     bool animate = false;
     bool visible = true;
     bool clockStarted = false;
+
+private:
+    void DrawFrame(platform::Surface& target, bool clipToTarget);
+    void StepAnimation();
 };

@@ -84,9 +84,12 @@ void RenderFrame() {
     MoveAndDrawRoamies(target);
     if (player->visible) player->Draw(target);
     if (shieldOn == 1) {
-        // Drawn where the ship is, alive or not.
+        // Drawn where the ship is, alive or not. Around a ship on the bottom
+        // row or in the left-hand columns the barrier reaches past the
+        // screen's edge: the part on the screen is drawn, so that the player
+        // sees the shield is up where the ship spends most of the game.
         PlaceShieldOverPlayer();
-        shieldSprite->Draw(target);
+        shieldSprite->DrawClipped(target);
     }
     MoveAndDrawShots(playerShotList, target);
     MoveAndDrawShots(enemyShotList, target);

@@ -66,7 +66,9 @@ void MakeImages() {
     const resgen::Rect& ring = layout::kShieldFrame;
     imgshield = Sheet(layout::kShieldSheet)
                     .Fill(ring, tc::kShield[0])
-                    .Fill({ring.x + 20, ring.y + 20, ring.width - 40, ring.height - 40}, 0)
+                    .Fill({ring.x + tc::kShieldBand, ring.y + tc::kShieldBand,
+                           ring.width - 2 * tc::kShieldBand, ring.height - 2 * tc::kShieldBand},
+                          0)
                     .Take();
     booms = Sheet(layout::kBoomSheet).Paint(layout::kExplosionFrames, tc::kBoom).Take();
 }

@@ -26,6 +26,7 @@ constexpr std::uint16_t kShip[1] = {0x5ACB};
 constexpr std::uint16_t kPlayerShot[2] = {0x630C, 0x6B4D};
 constexpr std::uint16_t kEnemyShot[2] = {0x738E, 0x7BCF};
 constexpr std::uint16_t kShield[1] = {0x8410};
+constexpr int kShieldBand = 20;  // the shield is a ring this wide, black inside
 constexpr std::uint16_t kBoom[4] = {0x8C51, 0x9492, 0x9CD3, 0xA514};
 }  // namespace test_colors
 

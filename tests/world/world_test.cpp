@@ -6,6 +6,7 @@
 // to tell which broke.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "common/game_random.h"
@@ -329,5 +330,64 @@ TEST_F(RenderTest, LaterLayersCoverEarlierOnes) {
         EXPECT_EQ(ScreenPixel(300, 300), layers[top].first) << "layer " << top;
     }
 }
+
+// The raised shield around a ship near the screen's edges, where the ring
+// reaches past them: the ship's start in the bottom-left corner, the column
+// where the ring's left edge wraps below zero, the other corners, and a
+// screen smaller than the ring. The part on the screen is drawn, and nothing
+// outside the ring.
+struct ShieldEdge {
+    const char* where;
+    std::int32_t hres, vres;
+    std::uint16_t shipX, shipY;
+};
+
+class ShieldAtTheEdge : public WorldTest, public ::testing::WithParamInterface<ShieldEdge> {};
+
+TEST_P(ShieldAtTheEdge, ShowsThePartOfTheRingOnTheScreenAndNothingOutsideIt) {
+    const ShieldEdge& edge = GetParam();
+    Settings::hres = edge.hres;
+    Settings::vres = edge.vres;
+    Build();
+    std::tie(player->x, player->y) = Place(edge.shipX, edge.shipY);
+    shieldOn = 1;
+    RenderFrame();
+    // The ring in its own place, 22 pixels up and left of the ship, however
+    // much of it is off the screen.
+    const int ringLeft = edge.shipX - 22, ringTop = edge.shipY - 22;
+    auto inRing = [&](int x, int y) {
+        int across = x - ringLeft, down = y - ringTop;
+        bool inside = across >= 0 && across < shieldSprite->width && down >= 0 &&
+                      down < shieldSprite->height;
+        bool inMiddle = across >= tc::kShieldBand && across < shieldSprite->width - tc::kShieldBand &&
+                        down >= tc::kShieldBand && down < shieldSprite->height - tc::kShieldBand;
+        return inside && !inMiddle;
+    };
+    std::vector<std::uint16_t> screen = PixelsOf(*theDrawManager.primary);
+    int shown = 0, wrong = 0;
+    for (int y = 0; y < edge.vres; ++y) {
+        for (int x = 0; x < edge.hres; ++x) {
+            bool ring = screen[static_cast<std::size_t>(y) * edge.hres + x] == tc::kShield[0];
+            shown += ring;
+            wrong += ring != inRing(x, y);
+        }
+    }
+    EXPECT_GT(shown, 1000);
+    EXPECT_EQ(wrong, 0) << "pixels where the ring should be and is not, or the other way";
+}
+
+// clang-format off
+const ShieldEdge kShieldEdges[] = {
+    {"TheStart", 800, 600, 1, 530},
+    {"TheSecondColumn", 800, 600, 21, 530},
+    {"TheBottomRightCorner", 800, 600, 710, 530},
+    {"TheTopLeftCorner", 800, 600, 1, 10},
+    {"TheMiddle", 800, 600, 301, 300},
+    {"AScreenSmallerThanTheRing", 100, 100, 1, 30},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Render, ShieldAtTheEdge, ::testing::ValuesIn(kShieldEdges),
+                         [](const auto& info) { return std::string(info.param.where); });
 
 }  // namespace
