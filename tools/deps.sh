@@ -23,6 +23,7 @@ GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libs
 # screen back, sox to measure sound, desktop-file-utils to check the
 # installed menu entry, dpkg-dev and file for CPack to make the Debian
 # package (dpkg-shlibdeps works out its dependencies), lintian to check it,
-# clang for the fuzz targets.
+# clang for the fuzz targets with the sanitizer runtime of whichever clang
+# that is (libclang-rt-dev follows the default clang).
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox desktop-file-utils
-               dpkg-dev file lintian clang libclang-rt-14-dev)
+               dpkg-dev file lintian clang libclang-rt-dev)

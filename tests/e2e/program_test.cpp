@@ -239,6 +239,24 @@ INSTANTIATE_TEST_SUITE_P(Runs, KeyRecording, ::testing::ValuesIn(kRecordings),
 // made. When a change to the game is meant to change what it says, remake
 // the log from this same run, and read the difference before committing it:
 //   FARHAVEN_REMAKE_GOLDEN=1 build/default/tests/test_e2e --gtest_filter='Golden.*'
+// A remake that changed the log fails, so that the variable left set can
+// never pass a changed game; under CI a remake is refused.
+void RemakeGoldenLog(const std::filesystem::path& log, const std::string& said) {
+    ASSERT_EQ(std::getenv("CI"), nullptr) << "the golden log is never remade under CI";
+    TempFolder before;
+    before.Write("game.log", ReadFile(log));
+    std::ofstream file(log, std::ios::binary);
+    file << said;
+    file.close();
+    ASSERT_TRUE(file) << "cannot write " << log.string();
+    auto [code, changed] = Output("diff " + ShellQuote((before.path() / "game.log").string()) +
+                                  " " + ShellQuote(log.string()) + " | grep -c '^[<>]'");
+    if (std::stoi(changed) == 0) GTEST_SKIP() << "remade " << log.string() << ": no line changed";
+    ADD_FAILURE() << "remade " << log.string() << ": " << std::stoi(changed)
+                  << " lines changed; read the difference, then run again without "
+                     "FARHAVEN_REMAKE_GOLDEN";
+}
+
 TEST(Golden, AScriptedGameSaysExactlyWhatItSaidBefore) {
     const std::filesystem::path golden = FARHAVEN_SOURCE_DIR "/tests/golden";
     RunFolder folder;
@@ -246,8 +264,8 @@ TEST(Golden, AScriptedGameSaysExactlyWhatItSaidBefore) {
     GameResult run = folder.Run({"--headless", "--keys", (golden / "game.keys").string()});
     EXPECT_EQ(std::tuple(run.exitCode, run.errors), std::tuple(0, ""));
     if (std::getenv("FARHAVEN_REMAKE_GOLDEN") != nullptr) {
-        std::ofstream(golden / "game.log", std::ios::binary) << run.log;
-        GTEST_SKIP() << "remade " << (golden / "game.log").string();
+        RemakeGoldenLog(golden / "game.log", run.log);
+        return;
     }
     std::vector<std::string> expected = Lines(ReadFile(golden / "game.log"));
     std::vector<std::string> said = Lines(run.log);

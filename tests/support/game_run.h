@@ -34,7 +34,7 @@ public:
 
     // Runs the program here with the arguments, killed after the seconds
     // given; --log goes to a file of the folder.
-    GameResult Run(const std::vector<std::string>& arguments, int seconds = 600) const;
+    GameResult Run(const std::vector<std::string>& arguments, int seconds = 60) const;
 
     // Starts the program here without waiting for it; Finish waits for it to
     // end, by itself or killed after the seconds given to Start.

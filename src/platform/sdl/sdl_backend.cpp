@@ -85,6 +85,14 @@ void SdlBackend::ToggleFullScreen() {
                           pictureHeight_ * static_cast<int>(options_.scale));
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     } else {
+        // Covering the display first, as MakeFullScreen does: without a
+        // window manager the request alone leaves the window as it is.
+        SDL_Rect display{};
+        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &display) == 0) {
+            SDL_SetWindowBordered(window, SDL_FALSE);
+            SDL_SetWindowPosition(window, display.x, display.y);
+            SDL_SetWindowSize(window, display.w, display.h);
+        }
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
 }
