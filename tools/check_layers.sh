@@ -22,25 +22,28 @@ declare -A may_include=(
     [platform/headless]="platform/core platform/api"
 )
 
-# The folder a path belongs to: src/platform has one per layer.
+# Sets `folder` to the folder a path belongs to: src/platform has one per
+# layer. (No subshell: it runs for every include of the tree.)
 folder_of() {
     case $1 in
-        platform/*/*) echo "${1%%/*}/$(echo "$1" | cut -d/ -f2)" ;;
-        */*) echo "${1%%/*}" ;;
-        *) echo "" ;;
+        platform/*/*) folder="${1#platform/}"; folder="platform/${folder%%/*}" ;;
+        */*) folder="${1%%/*}" ;;
+        *) folder="" ;;
     esac
 }
 
 problems=0
 while IFS= read -r file; do
-    from="$(folder_of "$file")"
+    folder_of "$file"
+    from="$folder"
     if [ -z "$from" ] || [ -z "${may_include[$from]+set}" ]; then
         echo "src/$file: the folder '$from' has no place in the layers; add it to tools/check_layers.sh"
         problems=$((problems + 1))
         continue
     fi
     while IFS=: read -r line header; do
-        to="$(folder_of "$header")"
+        folder_of "$header"
+        to="$folder"
         [ "$to" = "$from" ] && continue
         case " ${may_include[$from]} " in
             *" $to "*) ;;
