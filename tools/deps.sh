@@ -27,3 +27,5 @@ GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libs
 # that is (libclang-rt-dev follows the default clang).
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox desktop-file-utils
                dpkg-dev file lintian clang libclang-rt-dev)
+# appstreamcli checks the software centres' description of the game.
+TEST_PACKAGES+=(appstream)

@@ -39,8 +39,9 @@ bool SoundManager::LoadWave(const char* path, platform::SoundBuffer*& buffer) {
     platform::HRESULT result = buffer->Lock(region, regionBytes);
     if (platform::Failed(result)) throw new direct_exception(result);
     // A file that ends inside its samples leaves the rest of the buffer as
-    // the device made it: silent.
-    std::fread(region, 1, std::min(samples->dataSize, regionBytes), file.get());
+    // the device made it: silent. How much was read does not matter then.
+    [[maybe_unused]] std::size_t got =
+        std::fread(region, 1, std::min(samples->dataSize, regionBytes), file.get());
     buffer->Unlock(region, samples->dataSize);
     file.reset();
     buffer->SetCurrentPosition(0);

@@ -20,6 +20,23 @@ void AddStarPixel(Canvas& canvas, int x, int y, Color color, float strength) {
     canvas.Blend(x, y, pixel.color + color * strength, 1.0F);
 }
 
+// A star's place in a box and its strength, drawn one at a time: the
+// order in which a call's arguments are worked out is the compiler's, and
+// differs between architectures. This is the order the x86-64 builds have
+// always taken (the last argument first), which the picture keeps.
+struct Star {
+    int x;
+    int y;
+    float strength;
+};
+
+Star RandomStar(Rng& rng, int left, int top, int width, int height, float low, float high) {
+    const float strength = rng.Uniform(low, high);
+    const int y = top + rng.Below(height);
+    const int x = left + rng.Below(width);
+    return {x, y, strength};
+}
+
 void DrawNebula(Canvas& canvas) {
     // Two thin clouds, violet and teal, drifting diagonally; mostly the
     // sky stays black so the stars and the figures carry the picture.
@@ -46,14 +63,14 @@ void DrawDimStars(Canvas& canvas, Rng& rng) {
     for (int top = 0; top < canvas.Height(); top += kCell) {
         for (int left = 0; left < canvas.Width(); left += kCell) {
             const Color tint = kStarTints[static_cast<std::size_t>(rng.Below(4))];
-            AddStarPixel(canvas, left + rng.Below(kCell), top + rng.Below(kCell), tint,
-                         rng.Uniform(0.22F, 0.5F));
+            const Star star = RandomStar(rng, left, top, kCell, kCell, 0.22F, 0.5F);
+            AddStarPixel(canvas, star.x, star.y, tint, star.strength);
         }
     }
     for (int i = 0; i < 900; ++i) {
         const Color tint = kStarTints[static_cast<std::size_t>(rng.Below(4))];
-        AddStarPixel(canvas, rng.Below(canvas.Width()), rng.Below(canvas.Height()), tint,
-                     rng.Uniform(0.15F, 0.4F));
+        const Star star = RandomStar(rng, 0, 0, canvas.Width(), canvas.Height(), 0.15F, 0.4F);
+        AddStarPixel(canvas, star.x, star.y, tint, star.strength);
     }
 }
 
@@ -81,14 +98,14 @@ void DrawBrightStars(Canvas& canvas, Rng& rng) {
     // The near layer: fewer, larger stars, a handful with cross spikes.
     for (int i = 0; i < 260; ++i) {
         const Color tint = kStarTints[static_cast<std::size_t>(rng.Below(4))];
-        AddStarPixel(canvas, rng.Below(canvas.Width()), rng.Below(canvas.Height()), tint,
-                     rng.Uniform(0.6F, 0.9F));
+        const Star star = RandomStar(rng, 0, 0, canvas.Width(), canvas.Height(), 0.6F, 0.9F);
+        AddStarPixel(canvas, star.x, star.y, tint, star.strength);
     }
     for (int i = 0; i < 55; ++i) {
         const Color tint = kStarTints[static_cast<std::size_t>(rng.Below(4))];
         const int spikes = rng.Chance(0.3F) ? 3 + rng.Below(4) : 0;
-        DrawBrightStar(canvas, rng.Below(canvas.Width()), rng.Below(canvas.Height()), tint,
-                       rng.Uniform(0.8F, 1.0F), spikes);
+        const Star star = RandomStar(rng, 0, 0, canvas.Width(), canvas.Height(), 0.8F, 1.0F);
+        DrawBrightStar(canvas, star.x, star.y, tint, star.strength, spikes);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/core/wide_clones.h"
+
 namespace platform {
 namespace {
 
@@ -48,29 +50,24 @@ inline bool ConvertChanged(const std::uint16_t* __restrict from, std::uint16_t* 
     return changed;
 }
 
-// GCC vectorises these loops at -O3; they are built for AVX-512, AVX2 and
-// any x86-64, the best chosen when the program starts.
-#define FARHAVEN_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-
-FARHAVEN_CLONES void Row565(const std::uint16_t* from, std::uint32_t* to, std::int32_t count) {
+// GCC vectorises these loops at -O3, in the wide builds of wide_clones.h.
+FARHAVEN_WIDE_CLONES void Row565(const std::uint16_t* from, std::uint32_t* to, std::int32_t count) {
     ConvertRow<Argb565>(from, to, count);
 }
 
-FARHAVEN_CLONES void Row555(const std::uint16_t* from, std::uint32_t* to, std::int32_t count) {
+FARHAVEN_WIDE_CLONES void Row555(const std::uint16_t* from, std::uint32_t* to, std::int32_t count) {
     ConvertRow<Argb555>(from, to, count);
 }
 
-FARHAVEN_CLONES bool Changed565(const std::uint16_t* from, std::uint16_t* shown, std::uint32_t* to,
-                                std::int32_t count) {
+FARHAVEN_WIDE_CLONES bool Changed565(const std::uint16_t* from, std::uint16_t* shown,
+                                     std::uint32_t* to, std::int32_t count) {
     return ConvertChanged<Argb565>(from, shown, to, count);
 }
 
-FARHAVEN_CLONES bool Changed555(const std::uint16_t* from, std::uint16_t* shown, std::uint32_t* to,
-                                std::int32_t count) {
+FARHAVEN_WIDE_CLONES bool Changed555(const std::uint16_t* from, std::uint16_t* shown,
+                                     std::uint32_t* to, std::int32_t count) {
     return ConvertChanged<Argb555>(from, shown, to, count);
 }
-
-#undef FARHAVEN_CLONES
 
 }  // namespace
 
