@@ -291,9 +291,11 @@ TEST_F(SdlSound, PlaysOverlappingCopiesThroughTheAudioDeviceFreesThemAndFilesWha
     EXPECT_NE(std::search(heard.begin(), heard.end(), tone.begin(), tone.end()), heard.end());
 }
 
-// --no-sound takes the same silent device (the end-to-end starts).
+// --no-sound takes the same silent device (the end-to-end starts). A sound
+// file asked for holds nothing then, and the player is told so.
 TEST_F(SdlSound, WithoutAnAudioOutputTheGameGoesOnInSilenceAndSaysSoOnce) {
-    Install("no-such-driver");
+    std::string file = (folder.path() / "unheard.wav").string();
+    Install("no-such-driver", file);
     std::unique_ptr<platform::SoundDevice> second;
     ASSERT_EQ(platform::CreateSoundDevice(second), platform::S_OK);
     const std::string& log = installed->get().debug().Transcript();
@@ -303,6 +305,13 @@ TEST_F(SdlSound, WithoutAnAudioOutputTheGameGoesOnInSilenceAndSaysSoOnce) {
     EXPECT_FALSE(device().audible() || Mixing(*second).audible());
     PlayEffect(cannonSound);
     EXPECT_EQ(device().mixer().VoiceCount(), 0u);
+    theSoundManager->device.reset();
+    second.reset();
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(installed->get().CloseFiles());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "farhaven: " + file + ": no audio output, so no sound was written\n");
+    EXPECT_TRUE(SoundFileSamples(file).empty());
 }
 
 }  // namespace

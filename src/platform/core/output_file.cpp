@@ -46,8 +46,12 @@ OutputFile::OutputFile(std::string name, std::string what, int standardStream)
         descriptor_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (descriptor_ < 0) throw BackendError(Problem(name_, what_, errno), kBadFileExitCode);
     }
+    // Standard output may be a file opened for appending, or one already
+    // written to: its beginning is not this file's to write again.
     struct stat status {};
-    seekable_ = ::fstat(descriptor_, &status) == 0 && S_ISREG(status.st_mode);
+    int flags = ::fcntl(descriptor_, F_GETFL);
+    seekable_ = ::fstat(descriptor_, &status) == 0 && S_ISREG(status.st_mode) && flags >= 0 &&
+                (flags & O_APPEND) == 0 && ::lseek(descriptor_, 0, SEEK_CUR) == 0;
 }
 
 OutputFile::~OutputFile() {

@@ -26,8 +26,9 @@ public:
     OutputFile& operator=(const OutputFile&) = delete;
 
     const std::string& name() const { return name_; }
-    // A regular file, whose earlier bytes can be written again; a pipe, a
-    // terminal or a device only takes bytes in order.
+    // A regular file of its own, whose earlier bytes can be written again; a
+    // pipe, a terminal, a device or a file appended to only takes bytes in
+    // order.
     bool seekable() const { return seekable_; }
     // Once one operation has failed; may be asked from another thread.
     bool failed() const { return failed_.load(std::memory_order_relaxed); }
