@@ -105,12 +105,12 @@ const Start kStarts[] = {
      "farhaven: no-such-folder/x.png: cannot write the screenshot (No such file or directory)\n"},
     // A full disk: the game ends at the first write that fails, or at the
     // end for the screenshot, and says so.
-    {"AFullDiskUnderTheLog", {"--log", "/dev/full"}, "", "", {}, 2,
+    {"AFullDiskUnderTheLog", {"--log", "/dev/full", "--frames", "600"}, "", "", {}, 2,
      "farhaven: /dev/full: cannot write the log file (No space left on device)\n"},
-    {"AFullDiskUnderTheRecording", {"--record", "/dev/full"}, "", "", {}, 2,
+    {"AFullDiskUnderTheRecording", {"--record", "/dev/full", "--frames", "600"}, "", "", {}, 2,
      "farhaven: /dev/full: cannot write the key recording (No space left on device)\n",
      {"fade in text"}},
-    {"AFullDiskUnderTheSound", {"--audio-out", "/dev/full"}, "", "", {}, 2,
+    {"AFullDiskUnderTheSound", {"--audio-out", "/dev/full", "--frames", "600"}, "", "", {}, 2,
      "farhaven: /dev/full: cannot write the sound file (No space left on device)\n",
      {"fade in text"}},
     {"AFullDiskUnderTheScreenshot", {"--frames", "2", "--screenshot", "/dev/full"}, "", "", {}, 2,
@@ -383,7 +383,7 @@ TEST(OneFileTwice, IsRefusedBeforeAnyFileIsWritten) {
         for (const char* kept : {"game.log", "quorlat.ctl", "played.keys", "kept.keys"}) {
             folder.Write(kept, "kept\n");
         }
-        std::vector<std::string> headless = {"--headless"};
+        std::vector<std::string> headless = {"--headless", "--frames", "5"};
         headless.insert(headless.end(), arguments.begin(), arguments.end());
         GameResult run = folder.Run(headless);
         EXPECT_EQ(run.exitCode, 2) << error;
