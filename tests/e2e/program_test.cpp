@@ -101,7 +101,7 @@ const Start kStarts[] = {
     {"AnUnknownOption", {"--bogus"}, "", "", {}, 2, "farhaven: unknown option '--bogus'\n" + Usage()},
     {"ALogThatCannotBeWritten", {"--log", "no-such-folder/x.log"}, "", "", {}, 2,
      "farhaven: no-such-folder/x.log: cannot write the log file (No such file or directory)\n"},
-    {"AScreenshotIntoAMissingFolder", {"--screenshot=no-such-folder/x.png"}, "", "", {}, 2,
+    {"AScreenshotIntoAMissingFolder", {"--frames", "2", "--screenshot=no-such-folder/x.png"}, "", "", {}, 2,
      "farhaven: no-such-folder/x.png: cannot write the screenshot (No such file or directory)\n"},
     // A full disk: the game ends at the first write that fails, or at the
     // end for the screenshot, and says so.
@@ -373,8 +373,9 @@ TEST(OneFileTwice, IsRefusedBeforeAnyFileIsWritten) {
         {{"--audio-out", "quorlat.ctl"}, "--audio-out would write over the control file "},
         {{"--keys", "played.keys", "--record", "played.keys"},
          "--record would write over the key script played.keys"},
-        {{"--record", "kept.keys", "--audio-out", "no-such-folder/s.wav"},
-         "no-such-folder/s.wav: cannot write the sound file (No such file or directory)"},
+        // The log is opened last: the recording must not be cut before it.
+        {{"--record", "kept.keys", "--log", "no-such-folder/x.log"},
+         "no-such-folder/x.log: cannot write the log file (No such file or directory)"},
     };
     RunFolder folder;
     std::filesystem::create_symlink("game.log", folder.path() / "link.png");
