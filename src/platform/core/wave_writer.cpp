@@ -75,11 +75,11 @@ bool WaveWriter::Close() {
     return whole;
 }
 
-// After every second of sound, so that the file is never more than that
-// behind what its header says.
+// After every half second of sound, so that whatever block comes next,
+// the header is never a whole second behind the samples in the file.
 void WaveWriter::UpdateHeader() {
-    std::uint32_t second = format_.rate * format_.channels * sizeof(std::int16_t);
-    if (file_.seekable() && dataBytes_ - headerDataBytes_ >= second) RewriteHeader();
+    std::uint32_t halfSecond = format_.rate * format_.channels * sizeof(std::int16_t) / 2;
+    if (file_.seekable() && dataBytes_ - headerDataBytes_ >= halfSecond) RewriteHeader();
 }
 
 void WaveWriter::RewriteHeader() {

@@ -1,7 +1,7 @@
 // `--audio-out`: what the mixer produced, as a 16-bit PCM WAV file. The
 // samples are written as they come, and the header's two sizes are brought
-// up to date after every second of sound, so that a game killed outright
-// still leaves a file that plays to about its last second. A pipe or a
+// up to date as they go, never a second behind, so that a game killed
+// outright still leaves a file that plays to about its last second. A pipe or a
 // device cannot be written twice: it gets a stream's header, whose sizes
 // say "unknown length" as readers of WAV streams expect.
 #pragma once
