@@ -72,8 +72,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         // `--option=value` is `--option value`.
         std::string argument = arguments[i];
         std::optional<std::string> inlineValue;
-        if (std::size_t equals = argument.find('='); argument.starts_with("--") &&
-                                                     equals != std::string::npos) {
+        if (std::size_t equals = argument.find('=');
+            argument.starts_with("--") && equals != std::string::npos) {
             inlineValue = argument.substr(equals + 1);
             argument.resize(equals);
         }

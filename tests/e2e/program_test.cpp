@@ -12,11 +12,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "shell/command_line.h"
@@ -287,8 +287,10 @@ int PlayAndSignal(RunFolder& folder, const std::vector<std::string>& arguments, 
         }
         return false;
     };
-    waitFor([&] { return std::filesystem::exists(folder.path() / "game.log") &&
-                         std::filesystem::file_size(folder.path() / "game.log") > 300000; });
+    waitFor([&] {
+        return std::filesystem::exists(folder.path() / "game.log") &&
+               std::filesystem::file_size(folder.path() / "game.log") > 300000;
+    });
     kill(game, signal);
     int status = -1;
     if (!waitFor([&] { return waitpid(game, &status, WNOHANG) == game; })) {
@@ -305,9 +307,10 @@ struct Interruption {
     int exitCode;  // -1: the signal ends the program itself
 };
 
-const Interruption kInterruptions[] = {
-    {"CtrlC", SIGINT, 130}, {"Terminate", SIGTERM, 143}, {"HangUp", SIGHUP, 129},
-    {"Kill", SIGKILL, -1}};
+const Interruption kInterruptions[] = {{"CtrlC", SIGINT, 130},
+                                       {"Terminate", SIGTERM, 143},
+                                       {"HangUp", SIGHUP, 129},
+                                       {"Kill", SIGKILL, -1}};
 
 void PrintTo(const Interruption& interruption, std::ostream* out) {
     *out << interruption.name;
@@ -407,7 +410,8 @@ TEST(AudioOut, AFifoGetsAStreamOfTheSameSoundAndAReaderThatLeavesEndsTheGame) {
         return Output("timeout 120 dd status=none if=" + ShellQuote(fifo.string()) +
                       " of=" + ShellQuote((folder.path() / "streamed.wav").string()));
     });
-    GameResult streamed = folder.Run({"--headless", "--frames", "200", "--audio-out", "sound.fifo"});
+    GameResult streamed =
+        folder.Run({"--headless", "--frames", "200", "--audio-out", "sound.fifo"});
     reader.wait();
     EXPECT_EQ(std::tuple(streamed.exitCode, streamed.errors), std::tuple(0, ""));
     GameResult filed = folder.Run({"--headless", "--frames", "200", "--audio-out", "filed.wav"});

@@ -66,8 +66,8 @@ protected:
     GameResult Play(const std::vector<std::string>& arguments) const {
         std::string command = "cd " + ShellQuote((root_ / "player").string()) +
                               " && XDG_DATA_HOME=" + ShellQuote((root_ / "data").string()) +
-                              " XDG_CONFIG_HOME=" + ShellQuote((root_ / "config").string()) +
-                              " " + ShellQuote(launcher_.string());
+                              " XDG_CONFIG_HOME=" + ShellQuote((root_ / "config").string()) + " " +
+                              ShellQuote(launcher_.string());
         for (const std::string& argument : arguments)
             command.append(" ").append(ShellQuote(argument));
         command += " > stdout.txt 2> stderr.txt < /dev/null";

@@ -281,7 +281,8 @@ TEST_F(SdlSound, PlaysOverlappingCopiesThroughTheAudioDeviceFreesThemAndFilesWha
     EXPECT_EQ(device().BufferCount(), 2u);  // the loaded sound and the new copy
     SDL_Delay(100);                         // the tone's end through the limiter's delay
     theSoundManager->device.reset();        // closes the audio device with a copy outstanding
-    ASSERT_TRUE(installed->get().CloseFiles());  // as the program does once the game is over
+    // The file is finished as the program does it, once the game is over.
+    ASSERT_TRUE(installed->get().CloseFiles());
 
     std::vector<std::int16_t> heard = SoundFileSamples(file), tone;
     ASSERT_EQ(platform::ConvertSamples(PcmFormat(1, 22050, 16), Tone(), platform::kMixFormat, tone),

@@ -35,9 +35,9 @@ TEST(CommandLine, ValuesReachTheOptions) {
     EXPECT_TRUE(ParseCommandLine({"--help", "--version"}).help);
     EXPECT_TRUE(ParseCommandLine({"--no-sound"}).options.noSound);
     // Every option that takes a value takes it after `=` too, `=` and all.
-    CommandLine joined = ParseCommandLine({"--headless", "--record=a=b.keys", "--frames=7",
-                                           "--keys=k", "--log=-", "--audio-out=-",
-                                           "--screenshot=s.png", "--scale=2", "--fail=dinput.state"});
+    CommandLine joined = ParseCommandLine(
+        {"--headless", "--record=a=b.keys", "--frames=7", "--keys=k", "--log=-", "--audio-out=-",
+         "--screenshot=s.png", "--scale=2", "--fail=dinput.state"});
     ASSERT_EQ(joined.error, "");
     EXPECT_EQ(std::tuple(joined.options.recordFile, *joined.options.frames, joined.options.keysFile,
                          joined.options.logFile, joined.options.audioOutFile,

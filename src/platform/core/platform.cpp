@@ -77,8 +77,8 @@ void Platform::DeliverEvent(const ScriptEvent& event) {
 
 void Platform::EndIfStopped() {
     if (!ending_) {
-        bool fileFailed = debug_.failed() || (recorder_ && recorder_->failed()) ||
-                          backend_->SoundFileFailed();
+        bool fileFailed =
+            debug_.failed() || (recorder_ && recorder_->failed()) || backend_->SoundFileFailed();
         ending_ = CaughtInterrupt() != 0 || fileFailed;
     }
     if (!ending_ || closeDelivered_ || appWindow_ == 0) return;

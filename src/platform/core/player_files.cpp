@@ -21,8 +21,8 @@ constexpr int kBadFileExitCode = 2;
 struct NamedFile {
     std::string option;  // "--log", or what an input is ("the key script")
     std::string path;
-    std::string what;          // what it holds, for messages
-    int standardStream = -1;   // what "-" means, if anything
+    std::string what;         // what it holds, for messages
+    int standardStream = -1;  // what "-" means, if anything
 };
 
 // One file, however it is named: the system's own identity for a file that
@@ -67,8 +67,8 @@ Identity IdentityOf(const NamedFile& file) {
 // The null device takes anything from anyone: naming it twice loses nothing.
 bool IsNullDevice(const Identity& identity) {
     struct stat null {};
-    return identity.exists && ::stat("/dev/null", &null) == 0 &&
-           identity.device == null.st_dev && identity.inode == null.st_ino;
+    return identity.exists && ::stat("/dev/null", &null) == 0 && identity.device == null.st_dev &&
+           identity.inode == null.st_ino;
 }
 
 // Why the file cannot be written, or nothing. The folder must take new
@@ -124,17 +124,17 @@ void CheckPlayerFiles(const Options& options) {
         }
         for (const NamedFile& input : inputs) {
             if (IdentityOf(input) == identity) {
-                throw BackendError(outputs[i].option + " would write over the " + input.what +
-                                       " " + input.path,
-                                   kBadFileExitCode);
+                throw BackendError(
+                    outputs[i].option + " would write over the " + input.what + " " + input.path,
+                    kBadFileExitCode);
             }
         }
     }
     for (const NamedFile& file : outputs) {
         if (auto error = WhyNotWritable(file, file.option == "--screenshot")) {
-            throw BackendError(file.path + ": cannot write the " + file.what + " (" +
-                                   std::strerror(*error) + ")",
-                               kBadFileExitCode);
+            throw BackendError(
+                file.path + ": cannot write the " + file.what + " (" + std::strerror(*error) + ")",
+                kBadFileExitCode);
         }
     }
 }
