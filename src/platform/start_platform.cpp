@@ -1,11 +1,17 @@
 // The one place that knows both backends.
 #include "platform/api/start.h"
+#include "platform/core/interrupt.h"
 #include "platform/core/platform.h"
+#include "platform/core/player_files.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace platform {
 namespace {
+
+constexpr int kBadFileExitCode = 2;
+// As shells report a program that a signal ended: 130 for Ctrl-C.
+constexpr int kInterruptedExitBase = 128;
 
 std::unique_ptr<Backend> MakeBackend(const Options& options) {
     if (options.headless) return std::make_unique<HeadlessBackend>(options);
@@ -15,9 +21,7 @@ std::unique_ptr<Backend> MakeBackend(const Options& options) {
 class Running final : public RunningPlatform {
 public:
     explicit Running(const Options& options) : installed_(MakeBackend(options), options) {
-        if (!installed_.get().debug().Open(options.logFile)) {
-            throw BackendError("cannot write the log file " + options.logFile, 2);
-        }
+        installed_.get().debug().Open(options.logFile);
         // The font is needed from the window's creation on; a missing one is
         // reported now, plainly, rather than as a blank screen.
         try {
@@ -27,13 +31,22 @@ public:
         }
     }
 
+    int Finish(int gameExitCode) override {
+        if (!installed_.get().CloseFiles()) return kBadFileExitCode;
+        if (int signal = CaughtInterrupt(); signal != 0) return kInterruptedExitBase + signal;
+        return gameExitCode;
+    }
+
 private:
+    // In place before SDL starts, which would otherwise put its own.
+    InterruptHandlers interrupts_;
     ScopedPlatform installed_;
 };
 
 }  // namespace
 
 std::unique_ptr<RunningPlatform> StartPlatform(const Options& options) {
+    CheckPlayerFiles(options);  // before any of them is opened
     return std::make_unique<Running>(options);
 }
 

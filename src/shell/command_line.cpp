@@ -55,26 +55,43 @@ std::string Usage() {
            "  --log FILE|-         write the debug lines to FILE, or - for standard error\n"
            "  --screenshot FILE    save the picture shown at exit as a PNG\n"
            "  --record FILE        write the run's keys and window events as a key script\n"
-           "  --audio-out FILE     write the sound as played to a 16-bit WAV file (headless:\n"
-           "                       by the virtual clock, the whole run)\n"
+           "  --audio-out FILE|-   write the sound as played to a 16-bit WAV file, or - for\n"
+           "                       standard output (headless: by the virtual clock, the\n"
+           "                       whole run)\n"
            "  --fail STEP[=CODE][@N]  headless: make a platform step fail (tests)\n"
            "  --rgb555             headless: a 5-5-5 display instead of 5-6-5\n"
            "  --help               show this text\n"
-           "  --version            show the version\n";
+           "  --version            show the version\n"
+           "Options that take a value take it as --option=value too.\n";
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     platform::Options& options = line.options;
     for (std::size_t i = 0; i < arguments.size() && line.error.empty(); ++i) {
-        const std::string& argument = arguments[i];
+        // `--option=value` is `--option value`.
+        std::string argument = arguments[i];
+        std::optional<std::string> inlineValue;
+        if (std::size_t equals = argument.find('=');
+            argument.starts_with("--") && equals != std::string::npos) {
+            inlineValue = argument.substr(equals + 1);
+            argument.resize(equals);
+        }
+        bool valueTaken = false;
         auto value = [&]() -> std::optional<std::string> {
+            valueTaken = true;
+            if (inlineValue) return inlineValue;
             if (i + 1 >= arguments.size()) return std::nullopt;
             return arguments[++i];
         };
         auto require = [&](const std::optional<std::string>& given) {
             if (!given) line.error = argument + " needs a value";
             return given.value_or("");
+        };
+        auto file = [&]() {
+            std::string name = require(value());
+            if (line.error.empty() && name.empty()) line.error = argument + " needs a file name";
+            return name;
         };
         if (argument == "--window") {
             options.window = true;
@@ -107,15 +124,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             }
             if (frames) options.frames = *frames;
         } else if (argument == "--keys") {
-            options.keysFile = require(value());
+            options.keysFile = file();
         } else if (argument == "--log") {
-            options.logFile = require(value());
+            options.logFile = file();
         } else if (argument == "--screenshot") {
-            options.screenshotFile = require(value());
+            options.screenshotFile = file();
         } else if (argument == "--record") {
-            options.recordFile = require(value());
+            options.recordFile = file();
         } else if (argument == "--audio-out") {
-            options.audioOutFile = require(value());
+            options.audioOutFile = file();
         } else if (argument == "--fail") {
             std::string text = require(value());
             auto request = ParseFailure(text);
@@ -123,6 +140,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             if (request) options.failures.push_back(*request);
         } else {
             line.error = "unknown option '" + argument + "'";
+        }
+        if (line.error.empty() && inlineValue && !valueTaken) {
+            line.error = argument + " takes no value";
         }
     }
     if (line.error.empty() && !options.headless) {

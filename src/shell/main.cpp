@@ -18,7 +18,7 @@ int RunGame(const CommandLine& line, const char* programPath) {
     // The display is given up once the game has returned, while the
     // platform it belongs to is still here.
     theDrawManager.Teardown();
-    return exitCode;
+    return running->Finish(exitCode);
 }
 
 }  // namespace

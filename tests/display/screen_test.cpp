@@ -12,6 +12,7 @@
 #include "config/settings.h"
 #include "display/draw_manager.h"
 #include "display/text_overlay.h"
+#include "platform/api/system.h"
 #include "platform/api/window.h"
 #include "support/files.h"
 #include "support/headless_platform.h"

@@ -2,13 +2,21 @@
 // or a packager would run it: how it starts and ends and what it says when
 // something is missing, failing, damaged or hostile; the golden game; and
 // key recordings that replay the game they recorded.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "shell/command_line.h"
@@ -92,7 +100,22 @@ const Start kStarts[] = {
      "farhaven: no-such-folder/r.keys: cannot write the key recording (No such file or directory)\n"},
     {"AnUnknownOption", {"--bogus"}, "", "", {}, 2, "farhaven: unknown option '--bogus'\n" + Usage()},
     {"ALogThatCannotBeWritten", {"--log", "no-such-folder/x.log"}, "", "", {}, 2,
-     "farhaven: cannot write the log file no-such-folder/x.log\n"},
+     "farhaven: no-such-folder/x.log: cannot write the log file (No such file or directory)\n"},
+    {"AScreenshotIntoAMissingFolder", {"--frames", "2", "--screenshot=no-such-folder/x.png"}, "", "", {}, 2,
+     "farhaven: no-such-folder/x.png: cannot write the screenshot (No such file or directory)\n"},
+    // A full disk: the game ends at the first write that fails, or at the
+    // end for the screenshot, and says so.
+    {"AFullDiskUnderTheLog", {"--log", "/dev/full", "--frames", "600"}, "", "", {}, 2,
+     "farhaven: /dev/full: cannot write the log file (No space left on device)\n"},
+    {"AFullDiskUnderTheRecording", {"--record", "/dev/full", "--frames", "600"}, "", "", {}, 2,
+     "farhaven: /dev/full: cannot write the key recording (No space left on device)\n",
+     {"fade in text"}},
+    {"AFullDiskUnderTheSound", {"--audio-out", "/dev/full", "--frames", "600"}, "", "", {}, 2,
+     "farhaven: /dev/full: cannot write the sound file (No space left on device)\n",
+     {"fade in text"}},
+    {"AFullDiskUnderTheScreenshot", {"--frames", "2", "--screenshot", "/dev/full"}, "", "", {}, 2,
+     "farhaven: /dev/full: cannot write the screenshot (No space left on device)\n",
+     {"before frame"}},
     {"ASoundFileThatCannotBeWritten", {"--audio-out", "no-such-folder/s.wav"}, "", "", {}, 2,
      "farhaven: no-such-folder/s.wav: cannot write the sound file (No such file or directory)\n"},
 };
@@ -124,7 +147,8 @@ TEST_P(Starts, EndAsTheySayWithTheirLinesInOrder) {
         ASSERT_NE(at, lines.end()) << "missing, or out of order: " << line;
     }
     EXPECT_TRUE(start.absent.empty() || CountLines(run.log, start.absent) == 0) << start.absent;
-    EXPECT_TRUE(start.exitCode != 2 || run.log.empty()) << "the game started";
+    EXPECT_TRUE(start.exitCode != 2 || !start.inOrder.empty() || run.log.empty())
+        << "the game started";
     EXPECT_TRUE(start.what != std::string("NoSound") || CountLines(run.log, kSilent) == 1);
 }
 
@@ -233,6 +257,179 @@ TEST_P(KeyRecording, TheFileIsCompleteAndReplaysTheSameGame) {
 
 INSTANTIATE_TEST_SUITE_P(Runs, KeyRecording, ::testing::ValuesIn(kRecordings),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The files a player names are whole however the game ends: an interrupt
+// ends it as the close button does, with an exit code that names the signal;
+// even a game killed outright leaves a sound file whose header is at most a
+// second behind its samples, and a recording up to its last frames.
+
+// Starts the program in the folder as RunFolder::Run does, lets it play
+// until its log has grown past a size, and sends it the signal: its wait
+// status, or -1 when it did not end within a minute (it is killed then).
+int PlayAndSignal(RunFolder& folder, const std::vector<std::string>& arguments, int signal) {
+    std::vector<std::string> words = {"./farhaven", "--log", "game.log"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    pid_t game = fork();
+    if (game == 0) {
+        std::vector<char*> argv;
+        for (std::string& word : words) argv.push_back(word.data());
+        argv.push_back(nullptr);
+        int errors = open("errors.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (chdir(folder.path().c_str()) != 0 || errors < 0 || dup2(errors, 2) < 0) _exit(127);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    using Clock = std::chrono::steady_clock;
+    auto waitFor = [&](auto condition) {
+        for (auto start = Clock::now(); Clock::now() - start < std::chrono::seconds(60);) {
+            if (condition()) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    };
+    waitFor([&] {
+        return std::filesystem::exists(folder.path() / "game.log") &&
+               std::filesystem::file_size(folder.path() / "game.log") > 300000;
+    });
+    kill(game, signal);
+    int status = -1;
+    if (!waitFor([&] { return waitpid(game, &status, WNOHANG) == game; })) {
+        kill(game, SIGKILL);
+        waitpid(game, &status, 0);
+        return -1;
+    }
+    return status;
+}
+
+struct Interruption {
+    const char* name;
+    int signal;
+    int exitCode;  // -1: the signal ends the program itself
+};
+
+const Interruption kInterruptions[] = {{"CtrlC", SIGINT, 130},
+                                       {"Terminate", SIGTERM, 143},
+                                       {"HangUp", SIGHUP, 129},
+                                       {"Kill", SIGKILL, -1}};
+
+void PrintTo(const Interruption& interruption, std::ostream* out) {
+    *out << interruption.name;
+}
+
+class Interrupted : public ::testing::TestWithParam<Interruption> {};
+
+TEST_P(Interrupted, TheGameEndsWithItsFilesWholeAndTheRecordingReplays) {
+    const Interruption& interruption = GetParam();
+    RunFolder folder;
+    folder.Write("played.keys", "1-300 RIGHT\n301+ SPACE LEFT\n");
+    int status = PlayAndSignal(folder,
+                               {"--headless", "--keys", "played.keys", "--record", "recorded.keys",
+                                "--audio-out", "played.wav"},
+                               interruption.signal);
+    std::string log = ReadFile(folder.path() / "game.log");
+    std::string recorded = ReadFile(folder.path() / "recorded.keys");
+    std::string sound = ReadFile(folder.path() / "played.wav");
+    ASSERT_GT(sound.size(), 44u);
+    std::uint32_t declared = 0;
+    std::memcpy(&declared, sound.data() + 40, 4);
+    // The last run of frames recorded is the one that was going on.
+    std::size_t lastRun = recorded.rfind("\n301-");
+    ASSERT_NE(lastRun, std::string::npos) << recorded;
+    std::uint32_t lastFrame = std::stoul(recorded.substr(lastRun + 5));
+    if (interruption.exitCode < 0) {
+        ASSERT_TRUE(WIFSIGNALED(status)) << status;
+        EXPECT_TRUE(declared > 0 && sound.size() - 44 - declared <= 4 * 44100u)
+            << "the header says " << declared << " bytes of " << sound.size() - 44;
+        EXPECT_TRUE(recorded.ends_with(" LEFT SPACE\n")) << recorded;
+    } else {
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        EXPECT_EQ(WEXITSTATUS(status), interruption.exitCode);
+        EXPECT_EQ(ReadFile(folder.path() / "errors.txt"), "");
+        EXPECT_EQ(SoundFileSamples(folder.path() / "played.wav").size() * 2, declared);
+        EXPECT_TRUE(recorded.ends_with(" CLOSE\n# the run ended in frame " +
+                                       std::to_string(lastFrame) + "\n"))
+            << recorded;
+        log = log.substr(0, log.rfind("before frame"));  // the end is the interrupt's own
+    }
+    ASSERT_GT(lastFrame, 300u);
+    GameResult replayed = folder.Run(
+        {"--headless", "--keys", "recorded.keys", "--frames", std::to_string(lastFrame)});
+    EXPECT_EQ(replayed.exitCode, 0) << replayed.errors;
+    std::string replayedLog = replayed.log.substr(0, replayed.log.rfind("before frame"));
+    EXPECT_TRUE(log.starts_with(replayedLog)) << "the replay differs from the run";
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, Interrupted, ::testing::ValuesIn(kInterruptions),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Two options naming one file, or an output naming an input, are refused
+// before anything is written: every file keeps what it held, however it is
+// named (a link, `./`, a folder and back).
+TEST(OneFileTwice, IsRefusedBeforeAnyFileIsWritten) {
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--record", "game.log"}, "--log and --record name the same file (game.log)"},
+        {{"--audio-out", "./resources/../game.log"},
+         "--log and --audio-out name the same file (./resources/../game.log)"},
+        {{"--screenshot", "link.png"}, "--log and --screenshot name the same file (link.png)"},
+        {{"--record=new.keys", "--audio-out", "new-link"},
+         "--record and --audio-out name the same file (new-link)"},
+        {{"--audio-out", "quorlat.ctl"}, "--audio-out would write over the control file "},
+        {{"--keys", "played.keys", "--record", "played.keys"},
+         "--record would write over the key script played.keys"},
+        // The log is opened last: the recording must not be cut before it.
+        {{"--record", "kept.keys", "--log", "no-such-folder/x.log"},
+         "no-such-folder/x.log: cannot write the log file (No such file or directory)"},
+    };
+    RunFolder folder;
+    std::filesystem::create_symlink("game.log", folder.path() / "link.png");
+    std::filesystem::create_symlink("new.keys", folder.path() / "new-link");
+    for (const auto& [arguments, error] : refused) {
+        for (const char* kept : {"game.log", "quorlat.ctl", "played.keys", "kept.keys"}) {
+            folder.Write(kept, "kept\n");
+        }
+        std::vector<std::string> headless = {"--headless", "--frames", "5"};
+        headless.insert(headless.end(), arguments.begin(), arguments.end());
+        GameResult run = folder.Run(headless);
+        EXPECT_EQ(run.exitCode, 2) << error;
+        EXPECT_TRUE(run.errors.starts_with("farhaven: " + error)) << run.errors;
+        for (const char* kept : {"game.log", "quorlat.ctl", "played.keys", "kept.keys"}) {
+            EXPECT_EQ(ReadFile(folder.path() / kept), "kept\n") << kept << " after " << error;
+        }
+        EXPECT_FALSE(std::filesystem::exists(folder.path() / "new.keys")) << error;
+    }
+}
+
+// Sound into a pipe: a stream's header (unknown length) and then the very
+// samples a file gets; a reader that goes away ends the game with a word,
+// not with SIGPIPE.
+TEST(AudioOut, AFifoGetsAStreamOfTheSameSoundAndAReaderThatLeavesEndsTheGame) {
+    RunFolder folder;
+    const std::filesystem::path fifo = folder.path() / "sound.fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    auto reader = std::async(std::launch::async, [&] {
+        return Output("timeout 120 dd status=none if=" + ShellQuote(fifo.string()) +
+                      " of=" + ShellQuote((folder.path() / "streamed.wav").string()));
+    });
+    GameResult streamed =
+        folder.Run({"--headless", "--frames", "200", "--audio-out", "sound.fifo"});
+    reader.wait();
+    EXPECT_EQ(std::tuple(streamed.exitCode, streamed.errors), std::tuple(0, ""));
+    GameResult filed = folder.Run({"--headless", "--frames", "200", "--audio-out", "filed.wav"});
+    ASSERT_EQ(filed.exitCode, 0) << filed.errors;
+    std::string stream = ReadFile(folder.path() / "streamed.wav");
+    std::string file = ReadFile(folder.path() / "filed.wav");
+    ASSERT_GT(file.size(), 44u + 44100u);
+    EXPECT_EQ(stream.substr(0, 44), file.substr(0, 4) + std::string(4, '\xFF') +
+                                        file.substr(8, 32) + std::string(4, '\xFF'));
+    EXPECT_TRUE(stream.substr(44) == file.substr(44)) << "the stream's samples differ";
+
+    Output("cd " + ShellQuote(folder.path().string()) +
+           " && { timeout -s KILL 120 ./farhaven --headless --audio-out - 2> errors.txt;"
+           " echo $? > status.txt; } | head -c 1000 > /dev/null");
+    EXPECT_EQ(ReadFile(folder.path() / "status.txt"), "2\n");
+    EXPECT_EQ(ReadFile(folder.path() / "errors.txt"),
+              "farhaven: -: cannot write the sound file (Broken pipe)\n");
+}
 
 // The golden game: the program plays tests/golden/game.keys with the control
 // file beside it, and must say exactly what it said when the stored log was

@@ -1,7 +1,7 @@
 // The installed game, both ways a player gets it: `cmake --install` into a
 // prefix of its own, and the Debian package unpacked with dpkg-deb; each
 // played through its launcher from another folder, with the player's own
-// folder under XDG_DATA_HOME.
+// folder under XDG_CONFIG_HOME.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -59,13 +59,14 @@ protected:
     }
 
     fs::path Share() const { return prefix_ / "share"; }
-    fs::path PlayersFolder() const { return root_ / "data" / "farhaven"; }
+    fs::path PlayersFolder() const { return root_ / "config" / "farhaven"; }
 
     // The launcher, run from the player's current folder; --log goes to
     // stderr.txt when it says "-".
     GameResult Play(const std::vector<std::string>& arguments) const {
         std::string command = "cd " + ShellQuote((root_ / "player").string()) +
-                              " && XDG_DATA_HOME=" + ShellQuote((root_ / "data").string()) + " " +
+                              " && XDG_DATA_HOME=" + ShellQuote((root_ / "data").string()) +
+                              " XDG_CONFIG_HOME=" + ShellQuote((root_ / "config").string()) + " " +
                               ShellQuote(launcher_.string());
         for (const std::string& argument : arguments)
             command.append(" ").append(ShellQuote(argument));
@@ -169,6 +170,20 @@ TEST_P(Installed, PlaysFromThePlayersFolderWithFilesNamedWhereThePlayerIs) {
         EXPECT_EQ(ReadFile(root_ / "player" / "stdout.txt"),
                   "farhaven " + ControlField("Version") + "\n");
     }
+}
+
+// The player's folder of earlier versions, under XDG_DATA_HOME: the control
+// file edited there moves over once, and stays the player's.
+TEST_P(Installed, TakesThePlayersControlFileFromTheOldFolderOnce) {
+    const fs::path old = root_ / "data" / "farhaven" / "quorlat.ctl";
+    folder_.Write(fs::relative(old, root_).string(), "[GAMEPLAY]\nSHIELDCOUNT=5\n");
+    for (int run = 0; run < 2; ++run) {
+        GameResult played = Play({"--headless", "--frames", "3", "--log", "game.log"});
+        ASSERT_EQ(played.exitCode, 0) << played.errors;
+        EXPECT_NE(played.log.find("text = SHIELDS = 5"), std::string::npos) << "run " << run;
+    }
+    EXPECT_EQ(ReadFile(PlayersFolder() / "quorlat.ctl"), "[GAMEPLAY]\nSHIELDCOUNT=5\n");
+    EXPECT_FALSE(fs::exists(old));
 }
 
 // A prefix with the characters the menu entry's command must quote or

@@ -281,6 +281,8 @@ TEST_F(SdlSound, PlaysOverlappingCopiesThroughTheAudioDeviceFreesThemAndFilesWha
     EXPECT_EQ(device().BufferCount(), 2u);  // the loaded sound and the new copy
     SDL_Delay(100);                         // the tone's end through the limiter's delay
     theSoundManager->device.reset();        // closes the audio device with a copy outstanding
+    // The file is finished as the program does it, once the game is over.
+    ASSERT_TRUE(installed->get().CloseFiles());
 
     std::vector<std::int16_t> heard = SoundFileSamples(file), tone;
     ASSERT_EQ(platform::ConvertSamples(PcmFormat(1, 22050, 16), Tone(), platform::kMixFormat, tone),
@@ -290,9 +292,11 @@ TEST_F(SdlSound, PlaysOverlappingCopiesThroughTheAudioDeviceFreesThemAndFilesWha
     EXPECT_NE(std::search(heard.begin(), heard.end(), tone.begin(), tone.end()), heard.end());
 }
 
-// --no-sound takes the same silent device (the end-to-end starts).
+// --no-sound takes the same silent device (the end-to-end starts). A sound
+// file asked for holds nothing then, and the player is told so.
 TEST_F(SdlSound, WithoutAnAudioOutputTheGameGoesOnInSilenceAndSaysSoOnce) {
-    Install("no-such-driver");
+    std::string file = (folder.path() / "unheard.wav").string();
+    Install("no-such-driver", file);
     std::unique_ptr<platform::SoundDevice> second;
     ASSERT_EQ(platform::CreateSoundDevice(second), platform::S_OK);
     const std::string& log = installed->get().debug().Transcript();
@@ -302,6 +306,13 @@ TEST_F(SdlSound, WithoutAnAudioOutputTheGameGoesOnInSilenceAndSaysSoOnce) {
     EXPECT_FALSE(device().audible() || Mixing(*second).audible());
     PlayEffect(cannonSound);
     EXPECT_EQ(device().mixer().VoiceCount(), 0u);
+    theSoundManager->device.reset();
+    second.reset();
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(installed->get().CloseFiles());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "farhaven: " + file + ": no audio output, so no sound was written\n");
+    EXPECT_TRUE(SoundFileSamples(file).empty());
 }
 
 }  // namespace

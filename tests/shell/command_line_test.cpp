@@ -34,6 +34,16 @@ TEST(CommandLine, ValuesReachTheOptions) {
     EXPECT_FALSE(ParseCommandLine({"--headless"}).options.window);
     EXPECT_TRUE(ParseCommandLine({"--help", "--version"}).help);
     EXPECT_TRUE(ParseCommandLine({"--no-sound"}).options.noSound);
+    // Every option that takes a value takes it after `=` too, `=` and all.
+    CommandLine joined = ParseCommandLine(
+        {"--headless", "--record=a=b.keys", "--frames=7", "--keys=k", "--log=-", "--audio-out=-",
+         "--screenshot=s.png", "--scale=2", "--fail=dinput.state"});
+    ASSERT_EQ(joined.error, "");
+    EXPECT_EQ(std::tuple(joined.options.recordFile, *joined.options.frames, joined.options.keysFile,
+                         joined.options.logFile, joined.options.audioOutFile,
+                         joined.options.screenshotFile, joined.options.scale,
+                         joined.options.failures.size()),
+              std::tuple("a=b.keys", 7u, "k", "-", "-", "s.png", 2u, 1u));
 }
 
 TEST(CommandLine, BadValuesAreRefusedWithAReason) {
@@ -42,6 +52,13 @@ TEST(CommandLine, BadValuesAreRefusedWithAReason) {
         {{"--frames", "0"}, "--frames takes a positive whole number, not '0'"},
         {{"--keys"}, "--keys needs a value"},
         {{"--record"}, "--record needs a value"},
+        {{"--audio-out", ""}, "--audio-out needs a file name"},
+        {{"--log="}, "--log needs a file name"},
+        {{"--screenshot", ""}, "--screenshot needs a file name"},
+        {{"--record="}, "--record needs a file name"},
+        {{"--keys", ""}, "--keys needs a file name"},
+        {{"--window=yes"}, "--window takes no value"},
+        {{"--frames="}, "--frames takes a positive whole number, not ''"},
         {{"--fail", "ddraw.bogus"}, "--fail: bad step 'ddraw.bogus'"},
         {{"--fail", "ddraw.mode=xyz"}, "--fail: bad step 'ddraw.mode=xyz'"},
         {{"--fail", "ddraw.mode@0"}, "--fail: bad step 'ddraw.mode@0'"},

@@ -65,6 +65,6 @@ std::vector<std::int16_t> SoundFileSamples(const std::filesystem::path& file) {
         return samples;
     }
     samples.resize(found->dataSize / 2);
-    std::memcpy(samples.data(), bytes.data() + 44, found->dataSize);
+    if (!samples.empty()) std::memcpy(samples.data(), bytes.data() + 44, found->dataSize);
     return samples;
 }

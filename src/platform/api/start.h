@@ -23,15 +23,25 @@ private:
     int exitCode_;
 };
 
-// The platform of a run, installed for the object's lifetime.
+// The platform of a run, installed for the object's lifetime. From its
+// start to its end, an interrupt (SIGINT, SIGHUP, SIGTERM) ends the game as
+// the close button does.
 class RunningPlatform {
 public:
     virtual ~RunningPlatform() = default;
+    // Once the game is over: closes every file the player named and says how
+    // the program ends: 2 when one of them could not be written in full,
+    // 128 + the signal when an interrupt ended the game, else the game's own
+    // exit code.
+    virtual int Finish(int gameExitCode) = 0;
 };
 
-// Installs the backend the options ask for (headless with --headless, else
-// SDL) with the debug channel writing where they say and the default font
-// open. Throws BackendError.
+// Checks the files the options name (two options naming one file, or an
+// output over an input, are refused; so is one that cannot be written),
+// then installs the backend the options ask for (headless with --headless,
+// else SDL) with the debug channel writing where they say and the default
+// font open. Throws BackendError, before any file is opened for writing
+// when the files are at fault.
 std::unique_ptr<RunningPlatform> StartPlatform(const Options& options);
 
 }  // namespace platform

@@ -78,6 +78,13 @@ public:
     virtual void TextDrawn(const TextOutput& /*output*/) {}
 
     virtual HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) = 0;
+
+    // The sound file of `--audio-out`, if any: whether writing it has failed
+    // (asked on every look at the message queue), and finishing it once the
+    // game has given up its sound devices; false when it could not be
+    // written in full (already said on standard error).
+    virtual bool SoundFileFailed() const { return false; }
+    virtual bool FinishSoundFile() { return true; }
 };
 
 }  // namespace platform

@@ -1,15 +1,9 @@
 #include "platform/core/key_recorder.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-
-#include "platform/core/backend.h"
 
 namespace platform {
 namespace {
-
-constexpr int kBadRecordingExitCode = 2;
 
 // Lines are built by appending: GCC 12 at -O3 warns falsely about
 // `" " + std::string(...)`.
@@ -21,32 +15,34 @@ std::string Frames(std::uint32_t first, std::uint32_t last) {
 
 }  // namespace
 
-KeyRecorder::KeyRecorder(std::string fileName)
-    : fileName_(std::move(fileName)), file_(std::fopen(fileName_.c_str(), "wb")) {
-    if (!file_) {
-        throw BackendError(
-            fileName_ + ": cannot write the key recording (" + std::strerror(errno) + ")",
-            kBadRecordingExitCode);
-    }
-    Write(std::string(kFirstLine));
+KeyRecorder::KeyRecorder(std::string fileName) : file_(std::move(fileName), "key recording") {
+    file_.Write(kFirstLine);
+    settledBytes_ = kFirstLine.size();
 }
 
 KeyRecorder::~KeyRecorder() {
-    if (frame_ > 0) {
-        SettleFrame();
-        WriteRun(frame_);
+    Close();
+}
+
+bool KeyRecorder::Close() {
+    if (closed_) return !file_.failed();
+    closed_ = true;
+    if (frame_ > 0) SettleFrame();
+    std::string end = runFirst_ != 0 ? RunLines(frame_) : EventLines(1);
+    end.append("# the run ended in frame ").append(std::to_string(frame_)).append("\n");
+    if (file_.seekable()) {
+        if (file_.WriteAt(settledBytes_, end)) file_.CutTo(settledBytes_ + end.size());
+    } else {
+        file_.Write(end);
     }
-    WriteEventsUpTo(std::max<std::uint32_t>(frame_, 1));
-    Write("# the run ended in frame " + std::to_string(frame_) + "\n");
-    bool closed = std::fclose(file_.release()) == 0;
-    if (writeFailed_ || !closed) {
-        std::fprintf(stderr, "farhaven: %s: the key recording could not be written in full\n",
-                     fileName_.c_str());
-    }
+    return file_.Close();
 }
 
 void KeyRecorder::BeginFrame(std::uint32_t frame) {
-    if (frame_ > 0) SettleFrame();
+    if (frame_ > 0) {
+        SettleFrame();
+        WriteOpenRun();
+    }
     frame_ = frame;
     frameKeys_.fill(0);
 }
@@ -61,14 +57,28 @@ void KeyRecorder::EventPosted(const ScriptEvent& event) {
     events_.emplace_back(std::max<std::uint32_t>(frame_, 1), event);
 }
 
+// A run that ends is written for good; the next one starts after it.
 void KeyRecorder::SettleFrame() {
     if (runFirst_ != 0 && frameKeys_ == runKeys_) return;
-    if (runFirst_ != 0) WriteRun(frame_ - 1);
+    if (runFirst_ != 0) {
+        std::string lines = RunLines(frame_ - 1);
+        bool written = file_.seekable() ? file_.WriteAt(settledBytes_, lines) : file_.Write(lines);
+        if (written) settledBytes_ += lines.size();
+        DropEventsUpTo(frame_ - 1);
+    }
     runFirst_ = frame_;
     runKeys_ = frameKeys_;
 }
 
-void KeyRecorder::WriteRun(std::uint32_t last) {
+// Only ever longer than what it replaces, as frames and events are added;
+// cut to its length all the same, so that the file never ends in stale bytes.
+void KeyRecorder::WriteOpenRun() {
+    if (!file_.seekable()) return;
+    std::string lines = RunLines(frame_);
+    if (file_.WriteAt(settledBytes_, lines)) file_.CutTo(settledBytes_ + lines.size());
+}
+
+std::string KeyRecorder::RunLines(std::uint32_t last) const {
     std::string line = Frames(runFirst_, last);
     bool anyKey = false;
     for (const KeyWord& word : KeyWords()) {
@@ -76,27 +86,28 @@ void KeyRecorder::WriteRun(std::uint32_t last) {
         line.append(" ").append(word.name);
         anyKey = true;
     }
-    if (anyKey) Write(line.append("\n"));
-    WriteEventsUpTo(last);
-    std::fflush(file_.get());
+    return (anyKey ? line.append("\n") : std::string()) + EventLines(last);
 }
 
 // One line a frame, its events in the order they were posted.
-void KeyRecorder::WriteEventsUpTo(std::uint32_t last) {
+std::string KeyRecorder::EventLines(std::uint32_t last) const {
+    std::string lines;
     auto pending = events_.begin();
     while (pending != events_.end() && pending->first <= last) {
         std::uint32_t frame = pending->first;
-        std::string line = std::to_string(frame);
+        lines.append(std::to_string(frame));
         for (; pending != events_.end() && pending->first == frame; ++pending) {
-            line.append(" ").append(EventWords(pending->second));
+            lines.append(" ").append(EventWords(pending->second));
         }
-        Write(line.append("\n"));
+        lines.append("\n");
     }
-    events_.erase(events_.begin(), pending);
+    return lines;
 }
 
-void KeyRecorder::Write(const std::string& line) {
-    if (std::fputs(line.c_str(), file_.get()) < 0) writeFailed_ = true;
+void KeyRecorder::DropEventsUpTo(std::uint32_t last) {
+    auto pending = std::find_if(events_.begin(), events_.end(),
+                                [last](const auto& event) { return event.first > last; });
+    events_.erase(events_.begin(), pending);
 }
 
 }  // namespace platform

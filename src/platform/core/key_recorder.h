@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/api/input.h"
-#include "platform/api/system.h"
+#include "platform/core/output_file.h"
 #include "platform/core/script_words.h"
 
 namespace platform {
@@ -23,6 +23,7 @@ public:
 
     // Throws BackendError("FILE: cannot write the key recording (why)", 2).
     explicit KeyRecorder(std::string fileName);
+    // Closes the file if Close was not called.
     ~KeyRecorder();
     KeyRecorder(const KeyRecorder&) = delete;
     KeyRecorder& operator=(const KeyRecorder&) = delete;
@@ -38,18 +39,26 @@ public:
     // the first, the earliest a script can name.
     void EventPosted(const ScriptEvent& event);
 
+    bool failed() const { return file_.failed(); }
+    // Writes the end of the run and closes the file; false when it could
+    // not be written in full (already said on standard error).
+    bool Close();
+
 private:
     // The frame just played either carries on the current run of frames
     // with the same keys or ends it.
     void SettleFrame();
-    // Writes the run up to the last frame, and the events posted within it.
-    void WriteRun(std::uint32_t last);
-    void WriteEventsUpTo(std::uint32_t last);
-    void Write(const std::string& line);
+    // The lines of the run up to the last frame, and of the events posted
+    // up to it.
+    std::string RunLines(std::uint32_t last) const;
+    std::string EventLines(std::uint32_t last) const;
+    void DropEventsUpTo(std::uint32_t last);
+    // The run up to the current frame, in place of what was written of it.
+    void WriteOpenRun();
 
-    std::string fileName_;
-    File file_;
-    bool writeFailed_ = false;
+    OutputFile file_;
+    std::uint64_t settledBytes_ = 0;  // the file's bytes before the open run
+    bool closed_ = false;
     std::uint32_t frame_ = 0;
     KeyState frameKeys_{};
     std::uint32_t runFirst_ = 0;  // 0 until the first frame is settled

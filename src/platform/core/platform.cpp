@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/core/interrupt.h"
+
 namespace platform {
 namespace {
 
@@ -71,6 +73,24 @@ void Platform::DeliverEvent(const ScriptEvent& event) {
     } else if (takesKeyboard) {
         recorder_->EventPosted({Kind::Unacquire, 0, 0});
     }
+}
+
+void Platform::EndIfStopped() {
+    if (!ending_) {
+        bool fileFailed =
+            debug_.failed() || (recorder_ && recorder_->failed()) || backend_->SoundFileFailed();
+        ending_ = CaughtInterrupt() != 0 || fileFailed;
+    }
+    if (!ending_ || closeDelivered_ || appWindow_ == 0) return;
+    closeDelivered_ = true;
+    DeliverEvent({ScriptEvent::Kind::Close, 0, 0});
+}
+
+bool Platform::CloseFiles() {
+    bool recorded = !recorder_ || recorder_->Close();
+    bool sounded = backend_->FinishSoundFile();
+    bool logged = debug_.Close();
+    return recorded && sounded && logged && !screenshotFailed_;
 }
 
 void Platform::NoteFlip() {

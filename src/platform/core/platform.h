@@ -52,6 +52,18 @@ public:
     // application window (losing the focus takes the keyboard with it).
     void DeliverEvent(const ScriptEvent& event);
 
+    // An interrupt, or a file of the player's that can no longer be
+    // written, ends the game as the close button does, once there is a
+    // window to close: looked for on every look at the message queue.
+    void EndIfStopped();
+    // Something the player should not wait for (the title's fades, the
+    // farewell) is cut short while the game is being ended.
+    bool ending() const { return ending_; }
+    // Closes the player's files (the key recording, the sound file, the
+    // log): false when one could not be written in full.
+    bool CloseFiles();
+    void NoteScreenshotFailed() { screenshotFailed_ = true; }
+
     // The keyboard lost the foreground (or a key script says so): every
     // keyboard device stays unacquired until it is acquired again.
     void NoteKeyboardLost() { ++keyboardLosses_; }
@@ -71,6 +83,9 @@ private:
     std::uint32_t frame_ = 0;
     std::uint32_t frameEnded_ = 0;
     std::uint32_t keyboardLosses_ = 0;
+    bool ending_ = false;
+    bool closeDelivered_ = false;
+    bool screenshotFailed_ = false;
 };
 
 // The installed platform. Using the api without one is a programming error

@@ -2,29 +2,103 @@
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "platform/core/argb_convert.h"
+#include "platform/core/output_file.h"
 #include "platform/core/platform.h"
 #include "platform/core/sdl_handles.h"
 
 namespace platform {
-bool SavePng(const MemorySurface& surface, const std::string& path, std::string& error) {
+namespace {
+
+struct RwCloser {
+    void operator()(SDL_RWops* stream) const { SDL_FreeRW(stream); }
+};
+
+// An SDL stream that appends what is written to a string.
+std::unique_ptr<SDL_RWops, RwCloser> StringStream(std::string& bytes) {
+    std::unique_ptr<SDL_RWops, RwCloser> stream(SDL_AllocRW());
+    if (!stream) return stream;
+    stream->hidden.unknown.data1 = &bytes;
+    stream->write = [](SDL_RWops* self, const void* data, size_t size, size_t count) -> size_t {
+        auto* out = static_cast<std::string*>(self->hidden.unknown.data1);
+        out->append(static_cast<const char*>(data), size * count);
+        return count;
+    };
+    stream->size = [](SDL_RWops* self) -> Sint64 {
+        return static_cast<Sint64>(static_cast<std::string*>(self->hidden.unknown.data1)->size());
+    };
+    stream->seek = [](SDL_RWops* self, Sint64, int) -> Sint64 {
+        return static_cast<Sint64>(static_cast<std::string*>(self->hidden.unknown.data1)->size());
+    };
+    stream->read = [](SDL_RWops*, void*, size_t, size_t) -> size_t { return 0; };
+    stream->close = [](SDL_RWops*) { return 0; };
+    return stream;
+}
+
+// The surface as an RGB PNG file's bytes; empty, with the reason, when it
+// cannot be made.
+std::string EncodePng(const MemorySurface& surface, std::string& error) {
     SdlSurfacePtr argb(SDL_CreateRGBSurfaceWithFormat(0, surface.Width(), surface.Height(), 32,
                                                       SDL_PIXELFORMAT_ARGB8888));
     if (!argb) {
         error = SDL_GetError();
-        return false;
+        return {};
     }
     ConvertToArgb(surface, static_cast<std::uint32_t*>(argb->pixels), argb->pitch);
     SdlSurfacePtr rgb(SDL_ConvertSurfaceFormat(argb.get(), SDL_PIXELFORMAT_RGB24, 0));
-    if (!rgb || IMG_SavePNG(rgb.get(), path.c_str()) != 0) {
+    std::string bytes;
+    auto stream = StringStream(bytes);
+    if (!rgb || !stream || IMG_SavePNG_RW(rgb.get(), stream.get(), 0) != 0 || bytes.empty()) {
         error = SDL_GetError();
+        return {};
+    }
+    return bytes;
+}
+
+// Writes the bytes straight into the file; false when they cannot be.
+bool WriteWhole(const std::string& path, const std::string& what, const std::string& bytes) {
+    try {
+        OutputFile file(path, what);
+        return file.Write(bytes) && file.Close();
+    } catch (const BackendError& cannotOpen) {
+        std::fprintf(stderr, "farhaven: %s\n", cannotOpen.what());
         return false;
     }
-    return true;
+}
+
+}  // namespace
+
+bool SavePng(const MemorySurface& surface, const std::string& path) {
+    std::string error;
+    std::string png = EncodePng(surface, error);
+    if (png.empty()) {
+        std::fprintf(stderr, "farhaven: %s: cannot make the screenshot (%s)\n", path.c_str(),
+                     error.c_str());
+        return false;
+    }
+    // A device or a pipe is written as it is: it is no file to replace. A
+    // link is followed, so that the picture replaces what it points to.
+    std::error_code noTarget;
+    std::filesystem::path target = std::filesystem::canonical(path, noTarget);
+    if (noTarget) {
+        target = path;
+    } else if (!std::filesystem::is_regular_file(target)) {
+        return WriteWhole(path, "screenshot", png);
+    }
+    std::string beside = target.string() + ".part-" + std::to_string(::getpid());
+    bool saved = WriteWhole(beside, "screenshot for " + path, png);
+    if (saved && std::rename(beside.c_str(), target.c_str()) != 0) {
+        std::perror(("farhaven: " + path + ": cannot write the screenshot").c_str());
+        saved = false;
+    }
+    if (!saved) std::remove(beside.c_str());
+    return saved;
 }
 
 void SaveRequestedScreenshot(const Surface& visible) {
@@ -32,11 +106,7 @@ void SaveRequestedScreenshot(const Surface& visible) {
     const std::string& path = Current().options().screenshotFile;
     const auto* surface = dynamic_cast<const MemorySurface*>(&visible);
     if (path.empty() || surface == nullptr) return;
-    std::string error;
-    if (!SavePng(*surface, path, error)) {
-        std::fprintf(stderr, "farhaven: cannot save the screenshot %s: %s\n", path.c_str(),
-                     error.c_str());
-    }
+    if (!SavePng(*surface, path)) Current().NoteScreenshotFailed();
 }
 
 }  // namespace platform

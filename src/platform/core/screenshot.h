@@ -1,4 +1,6 @@
-// Pictures of the screen saved as PNG files (--screenshot).
+// Pictures of the screen saved as PNG files (--screenshot). The picture is
+// written beside its place first and then put there, so that a save that
+// fails leaves an older picture of that name as it was, never half a file.
 #pragma once
 
 #include <string>
@@ -7,7 +9,8 @@
 
 namespace platform {
 
-// Saves the surface as an RGB PNG file; false, with the reason, when it cannot.
-bool SavePng(const MemorySurface& surface, const std::string& path, std::string& error);
+// Saves the surface as an RGB PNG file; false when it cannot, with the
+// reason said on standard error.
+bool SavePng(const MemorySurface& surface, const std::string& path);
 
 }  // namespace platform

@@ -37,7 +37,7 @@ std::size_t SampleRing::Take(std::span<std::int16_t> out) {
     return count;
 }
 
-StreamedSoundFile::StreamedSoundFile(std::unique_ptr<WaveWriter> writer)
+StreamedSoundFile::StreamedSoundFile(std::shared_ptr<WaveWriter> writer)
     : writer_(std::move(writer)), ring_(kRingSamples), writing_([this](std::stop_token stop) {
           std::unique_lock lock(wakeMutex_);
           while (!stop.stop_requested()) {

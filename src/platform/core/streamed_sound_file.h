@@ -43,9 +43,11 @@ private:
 
 class StreamedSoundFile {
 public:
-    explicit StreamedSoundFile(std::unique_ptr<WaveWriter> writer);
-    // Writes what is left and finishes the file; the audio thread must have
-    // stopped handing samples over.
+    // The writer is shared with the backend, which finishes the file once
+    // this is gone.
+    explicit StreamedSoundFile(std::shared_ptr<WaveWriter> writer);
+    // Writes what is left; the audio thread must have stopped handing
+    // samples over.
     ~StreamedSoundFile();
     StreamedSoundFile(const StreamedSoundFile&) = delete;
     StreamedSoundFile& operator=(const StreamedSoundFile&) = delete;
@@ -56,7 +58,7 @@ public:
 private:
     void Drain();
 
-    std::unique_ptr<WaveWriter> writer_;
+    std::shared_ptr<WaveWriter> writer_;
     SampleRing ring_;
     std::atomic<std::uint64_t> lostSamples_{0};  // when the disk fell behind
     std::mutex wakeMutex_;

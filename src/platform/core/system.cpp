@@ -14,7 +14,9 @@ std::uint32_t TimeGetTime() {
 }
 
 void Sleep(std::uint32_t milliseconds) {
-    Current().backend().Sleep(milliseconds);
+    Platform& platform = Current();
+    platform.EndIfStopped();
+    platform.backend().Sleep(milliseconds);
 }
 
 // Both clocks count whole milliseconds; there is no coarser period to refine.

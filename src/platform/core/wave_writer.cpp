@@ -1,14 +1,13 @@
 #include "platform/core/wave_writer.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <limits>
-
-#include "platform/core/backend.h"
 
 namespace platform {
 namespace {
@@ -16,10 +15,11 @@ namespace {
 // Samples go to the file as they lie in memory, and WAV is little-endian.
 static_assert(std::endian::native == std::endian::little);
 
-constexpr int kBadSoundFileExitCode = 2;
 constexpr std::uint32_t kHeaderBytes = 44;
 // The RIFF size counts the header after its first eight bytes.
 constexpr std::uint32_t kMostDataBytes = std::numeric_limits<std::uint32_t>::max() - kHeaderBytes;
+// Both sizes of a stream's header: the length is not known.
+constexpr std::uint32_t kUnknownLength = 0xFFFFFFFF;
 
 void Put16(std::uint8_t* at, std::uint32_t value) {
     at[0] = static_cast<std::uint8_t>(value);
@@ -34,36 +34,25 @@ void Put32(std::uint8_t* at, std::uint32_t value) {
 }  // namespace
 
 WaveWriter::WaveWriter(std::string fileName, MixFormat format)
-    : fileName_(std::move(fileName)), file_(std::fopen(fileName_.c_str(), "wb")), format_(format) {
-    if (!file_) {
-        throw BackendError(
-            fileName_ + ": cannot write the sound file (" + std::strerror(errno) + ")",
-            kBadSoundFileExitCode);
-    }
-    WriteHeader();
+    : file_(std::move(fileName), "sound file", STDOUT_FILENO), format_(format) {
+    std::uint32_t dataBytes = file_.seekable() ? 0 : kUnknownLength;
+    file_.Write(Header(dataBytes));
 }
 
 WaveWriter::~WaveWriter() {
-    WriteHeader();
-    bool closed = std::fclose(file_.release()) == 0;
-    if (writeFailed_ || !closed) {
-        std::fprintf(stderr, "farhaven: %s: the sound file could not be written in full\n",
-                     fileName_.c_str());
-    } else if (full_) {
-        std::fprintf(stderr,
-                     "farhaven: %s: the sound file is full at 4 GiB; the rest is left out\n",
-                     fileName_.c_str());
-    }
+    Close();
 }
 
 void WaveWriter::Append(std::span<const std::int16_t> samples) {
     std::size_t bytes = samples.size_bytes();
+    if (closed_) return;
     if (bytes > kMostDataBytes - dataBytes_) {
         full_ = true;
         return;
     }
-    if (bytes > 0 && std::fwrite(samples.data(), bytes, 1, file_.get()) != 1) writeFailed_ = true;
+    if (bytes == 0 || !file_.Write(samples.data(), bytes)) return;
     dataBytes_ += static_cast<std::uint32_t>(bytes);
+    UpdateHeader();
 }
 
 void WaveWriter::AppendSilence(std::size_t samples) {
@@ -73,14 +62,38 @@ void WaveWriter::AppendSilence(std::size_t samples) {
     }
 }
 
+bool WaveWriter::Close() {
+    if (closed_) return !file_.failed();
+    closed_ = true;
+    if (file_.seekable() && headerDataBytes_ != dataBytes_) RewriteHeader();
+    bool whole = file_.Close();
+    if (whole && full_) {
+        std::fprintf(stderr,
+                     "farhaven: %s: the sound file is full at 4 GiB; the rest is left out\n",
+                     fileName().c_str());
+    }
+    return whole;
+}
+
+// After every half second of sound, so that whatever block comes next,
+// the header is never a whole second behind the samples in the file.
+void WaveWriter::UpdateHeader() {
+    std::uint32_t halfSecond = format_.rate * format_.channels * sizeof(std::int16_t) / 2;
+    if (file_.seekable() && dataBytes_ - headerDataBytes_ >= halfSecond) RewriteHeader();
+}
+
+void WaveWriter::RewriteHeader() {
+    if (file_.WriteAt(0, Header(dataBytes_))) headerDataBytes_ = dataBytes_;
+}
+
 // The canonical 44-byte header of PCM: a RIFF chunk with "fmt " and "data".
-void WaveWriter::WriteHeader() {
+std::string WaveWriter::Header(std::uint32_t dataBytes) const {
     auto channels = static_cast<std::uint32_t>(format_.channels);
     auto rate = static_cast<std::uint32_t>(format_.rate);
     std::uint32_t blockAlign = channels * sizeof(std::int16_t);
     std::array<std::uint8_t, kHeaderBytes> header{};
     std::memcpy(header.data(), "RIFF", 4);
-    Put32(&header[4], kHeaderBytes - 8 + dataBytes_);
+    Put32(&header[4], dataBytes == kUnknownLength ? kUnknownLength : kHeaderBytes - 8 + dataBytes);
     std::memcpy(&header[8], "WAVEfmt ", 8);
     Put32(&header[16], 16);
     Put16(&header[20], 1);  // PCM
@@ -90,13 +103,8 @@ void WaveWriter::WriteHeader() {
     Put16(&header[32], blockAlign);
     Put16(&header[34], 16);
     std::memcpy(&header[36], "data", 4);
-    Put32(&header[40], dataBytes_);
-    std::FILE* file = file_.get();
-    if (std::fseek(file, 0, SEEK_SET) != 0 ||
-        std::fwrite(header.data(), header.size(), 1, file) != 1 ||
-        std::fseek(file, 0, SEEK_END) != 0) {
-        writeFailed_ = true;
-    }
+    Put32(&header[40], dataBytes);
+    return std::string(reinterpret_cast<const char*>(header.data()), header.size());
 }
 
 }  // namespace platform

@@ -42,6 +42,7 @@ bool DestroyWindow(WindowHandle window) {
 bool PeekMessage(Message& message) {
     Platform& platform = Current();
     platform.backend().PumpEvents();
+    platform.EndIfStopped();
     if (platform.queue().Empty()) {
         platform.backend().IdleWait();
         platform.backend().PumpEvents();
@@ -54,6 +55,7 @@ bool PeekMessage(Message& message) {
 bool GetMessage(Message& message) {
     Platform& platform = Current();
     platform.backend().PumpEvents();
+    platform.EndIfStopped();
     while (platform.queue().Empty()) {
         platform.backend().IdleWait();
         platform.backend().PumpEvents();

@@ -13,7 +13,7 @@ void ClockedSoundFile::CatchUp(std::uint32_t now) {
     caughtUpAt_ = now;
     std::uint64_t due = elapsedMs_ * static_cast<std::uint64_t>(kMixFormat.rate) / 1000;
     auto channels = static_cast<std::size_t>(kMixFormat.channels);
-    while (framesWritten_ < due && !writer_.full()) {
+    while (framesWritten_ < due && !writer_.full() && !writer_.failed()) {
         auto frames =
             static_cast<std::size_t>(std::min<std::uint64_t>(kBlockFrames, due - framesWritten_));
         if (mixer_ != nullptr) {
@@ -24,6 +24,15 @@ void ClockedSoundFile::CatchUp(std::uint32_t now) {
         }
         framesWritten_ += frames;
     }
+}
+
+}  // namespace platform
+
+namespace platform {
+
+bool ClockedSoundFile::Finish(std::uint32_t now) {
+    CatchUp(now);
+    return writer_.Close();
 }
 
 }  // namespace platform

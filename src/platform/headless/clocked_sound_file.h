@@ -21,6 +21,10 @@ public:
     // Writes the sound up to now.
     void CatchUp(std::uint32_t now);
     bool full() const { return writer_.full(); }
+    bool failed() const { return writer_.failed(); }
+    // Writes the sound up to now and closes the file; false when it could
+    // not be written in full.
+    bool Finish(std::uint32_t now);
     // The mixer whose output is written from now on; nullptr for silence.
     void Attach(Mixer* mixer) { mixer_ = mixer; }
     const Mixer* attached() const { return mixer_; }

@@ -17,7 +17,11 @@ HeadlessBackend::HeadlessBackend(const Options& options)
 }
 
 HeadlessBackend::~HeadlessBackend() {
-    if (soundFile_) soundFile_->CatchUp(clock_.Now());
+    FinishSoundFile();
+}
+
+bool HeadlessBackend::FinishSoundFile() {
+    return !soundFile_ || soundFile_->Finish(clock_.Now());
 }
 
 void HeadlessBackend::EndOfFrame(std::uint32_t frame) {

@@ -51,6 +51,9 @@ public:
     void TextDrawn(const TextOutput& output) override;
 
     HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
+    bool SoundFileFailed() const override { return soundFile_ && soundFile_->failed(); }
+    // Writes the sound up to the end of the run.
+    bool FinishSoundFile() override;
 
     // For tests.
     VirtualClock& clock() { return clock_; }

@@ -11,6 +11,9 @@
 namespace platform {
 
 SdlSubsystems::SdlSubsystems(Uint32 flags) : flags_(flags) {
+    // The platform's own handlers end the game on an interrupt, with every
+    // file finished and an exit code that says so.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(flags) != 0) {
         throw BackendError(std::string("cannot open the display (") + SDL_GetError() +
                                "); run with --headless where there is no screen",
@@ -27,7 +30,7 @@ SdlBackend::SdlBackend(const Options& options)
     : options_(options), subsystems_(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) {
     if (!options.noGamepad) gamepads_ = std::make_unique<SdlGamepads>();
     if (!options.audioOutFile.empty()) {
-        soundFile_ = std::make_unique<WaveWriter>(options.audioOutFile, kMixFormat);
+        soundFile_ = std::make_shared<WaveWriter>(options.audioOutFile, kMixFormat);
     }
 }
 
@@ -161,6 +164,8 @@ void SdlBackend::Sleep(std::uint32_t milliseconds) {
     Uint64 start = SDL_GetTicks64();
     if (screen_) screen_->PresentPending();
     Uint64 spent = SDL_GetTicks64() - start;
+    // A game being ended does not make the player wait for its fades.
+    if (Current().ending()) return;
     if (spent < milliseconds) SDL_Delay(static_cast<Uint32>(milliseconds - spent));
 }
 
@@ -198,10 +203,26 @@ void SdlBackend::FrontChanged(const MemorySurface& front) {
 HRESULT SdlBackend::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
     std::string whyNot = kNoSoundReason;
     std::unique_ptr<MixingSoundDevice> sound;
-    if (!options_.noSound) sound = OpenSdlSoundDevice(whyNot, soundFile_);
+    if (!options_.noSound) {
+        sound = OpenSdlSoundDevice(whyNot, soundFileTaken_ ? nullptr : soundFile_);
+    }
+    if (sound) soundFileTaken_ = true;
     if (!sound) sound = silence_.MakeDevice(whyNot);
     device = std::move(sound);
     return S_OK;
+}
+
+// Without an audio output nothing was played, so the file holds no sound:
+// silence made up by the clock would only pass for a recording of the game.
+bool SdlBackend::FinishSoundFile() {
+    if (!soundFile_) return true;
+    if (!soundFileTaken_) {
+        std::fprintf(stderr, "farhaven: %s: no audio output, so no sound was written\n",
+                     soundFile_->fileName().c_str());
+    }
+    bool whole = soundFile_->Close();
+    soundFileTaken_ = true;  // said once
+    return whole;
 }
 
 void SdlBackend::ReadKeys(KeyState& keys) {

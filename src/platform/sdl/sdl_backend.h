@@ -54,6 +54,8 @@ public:
     void FrontChanged(const MemorySurface& front) override;
 
     HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
+    bool SoundFileFailed() const override { return soundFile_ && soundFile_->failed(); }
+    bool FinishSoundFile() override;
 
     SDL_Window* window() const { return window_.get(); }
     SDL_Renderer* renderer() const { return renderer_.get(); }
@@ -78,8 +80,9 @@ private:
     std::uint16_t pictureWidth_ = 0;
     std::uint16_t pictureHeight_ = 0;
     SilentSound silence_;
-    // With --audio-out, until the first device that plays takes it.
-    std::unique_ptr<WaveWriter> soundFile_;
+    // With --audio-out: what the first device that plays played.
+    std::shared_ptr<WaveWriter> soundFile_;
+    bool soundFileTaken_ = false;
 };
 
 }  // namespace platform

@@ -15,7 +15,7 @@ namespace platform {
 class SdlSoundDevice final : public MixingSoundDevice {
 public:
     // What is played goes to the file too, when there is one.
-    SdlSoundDevice(std::unique_ptr<SdlAudioOutput> output, std::unique_ptr<WaveWriter> file);
+    SdlSoundDevice(std::unique_ptr<SdlAudioOutput> output, std::shared_ptr<WaveWriter> file);
 
 private:
     // Declared in the derived class, so gone before the mixer and the
@@ -26,8 +26,8 @@ private:
 };
 
 // Opens the default output; none, with the reason in whyNot, when there is
-// none (the file is then left as it is).
+// none. What it plays goes to the file too, when there is one.
 std::unique_ptr<MixingSoundDevice> OpenSdlSoundDevice(std::string& whyNot,
-                                                      std::unique_ptr<WaveWriter>& file);
+                                                      std::shared_ptr<WaveWriter> file);
 
 }  // namespace platform
