@@ -263,44 +263,6 @@ INSTANTIATE_TEST_SUITE_P(Runs, KeyRecording, ::testing::ValuesIn(kRecordings),
 // even a game killed outright leaves a sound file whose header is at most a
 // second behind its samples, and a recording up to its last frames.
 
-// Starts the program in the folder as RunFolder::Run does, lets it play
-// until its log has grown past a size, and sends it the signal: its wait
-// status, or -1 when it did not end within a minute (it is killed then).
-int PlayAndSignal(RunFolder& folder, const std::vector<std::string>& arguments, int signal) {
-    std::vector<std::string> words = {"./farhaven", "--log", "game.log"};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    pid_t game = fork();
-    if (game == 0) {
-        std::vector<char*> argv;
-        for (std::string& word : words) argv.push_back(word.data());
-        argv.push_back(nullptr);
-        int errors = open("errors.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (chdir(folder.path().c_str()) != 0 || errors < 0 || dup2(errors, 2) < 0) _exit(127);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    using Clock = std::chrono::steady_clock;
-    auto waitFor = [&](auto condition) {
-        for (auto start = Clock::now(); Clock::now() - start < std::chrono::seconds(60);) {
-            if (condition()) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    };
-    waitFor([&] {
-        return std::filesystem::exists(folder.path() / "game.log") &&
-               std::filesystem::file_size(folder.path() / "game.log") > 300000;
-    });
-    kill(game, signal);
-    int status = -1;
-    if (!waitFor([&] { return waitpid(game, &status, WNOHANG) == game; })) {
-        kill(game, SIGKILL);
-        waitpid(game, &status, 0);
-        return -1;
-    }
-    return status;
-}
-
 struct Interruption {
     const char* name;
     int signal;
@@ -322,10 +284,13 @@ TEST_P(Interrupted, TheGameEndsWithItsFilesWholeAndTheRecordingReplays) {
     const Interruption& interruption = GetParam();
     RunFolder folder;
     folder.Write("played.keys", "1-300 RIGHT\n301+ SPACE LEFT\n");
+    // Signalled once the game has played for a while.
     int status = PlayAndSignal(folder,
                                {"--headless", "--keys", "played.keys", "--record", "recorded.keys",
                                 "--audio-out", "played.wav"},
-                               interruption.signal);
+                               interruption.signal,
+                               [&] { return folder.LogSoFar().size() > 300000; })
+                     .status;
     std::string log = ReadFile(folder.path() / "game.log");
     std::string recorded = ReadFile(folder.path() / "recorded.keys");
     std::string sound = ReadFile(folder.path() / "played.wav");

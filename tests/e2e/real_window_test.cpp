@@ -2,6 +2,8 @@
 // Xvfb), driven as a player would: look at the screen, press keys, press
 // Escape.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -140,6 +142,20 @@ TEST(RealWindow, AGamePlayedWithTheRealKeyboardAndScreen) {
     for (const char* line : {"[UPARROW] pressed", "[RIGHTARROW] pressed", "[ESC] pressed"}) {
         EXPECT_GT(CountLines(run.log, line), 0) << line;
     }
+}
+
+// Ctrl-C while the title fades in ends the game at once, with the exit code
+// of an interrupt, instead of after the seconds of fading still to come.
+TEST(RealWindow, CtrlCDuringTheTitleEndsTheGameAtOnce) {
+    REQUIRE_REAL_WINDOW();
+    RunFolder folder;
+    SignalledRun run = PlayAndSignal(folder, {}, SIGINT, [&] {
+        return CountLines(folder.LogSoFar(), "fade in text") > 0;
+    });
+    ASSERT_TRUE(WIFEXITED(run.status)) << run.status;
+    EXPECT_EQ(WEXITSTATUS(run.status), 130);
+    EXPECT_LT(run.toEnd.count(), 2.5) << "the fades were waited out";
+    EXPECT_EQ(CountLines(folder.LogSoFar(), "before frame"), 0) << "the game was played";
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 // what it said.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <set>
 #include <string>
@@ -47,6 +49,17 @@ private:
     TempFolder folder_;
     std::future<GameResult> running_;
 };
+
+// Starts the program in the folder as RunFolder::Run does, waits until
+// ready() says so, and sends it the signal. Its wait status (-1 when it did
+// not end within a minute of the signal: it is killed then), and how long
+// it took to end.
+struct SignalledRun {
+    int status = -1;
+    std::chrono::duration<double> toEnd{};
+};
+SignalledRun PlayAndSignal(const RunFolder& folder, const std::vector<std::string>& arguments,
+                           int signal, const std::function<bool()>& ready);
 
 // One word for sh, whatever characters the text holds.
 std::string ShellQuote(const std::string& text);
