@@ -9,7 +9,6 @@
 namespace platform {
 namespace {
 
-constexpr int kBadFileExitCode = 2;
 // As shells report a program that a signal ended: 130 for Ctrl-C.
 constexpr int kInterruptedExitBase = 128;
 

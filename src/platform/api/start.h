@@ -23,6 +23,10 @@ private:
     int exitCode_;
 };
 
+// The exit code when a file the player named (a key script, a log, a
+// recording, a sound file, a screenshot) cannot be read or written.
+constexpr int kBadFileExitCode = 2;
+
 // The platform of a run, installed for the object's lifetime. From its
 // start to its end, an interrupt (SIGINT, SIGHUP, SIGTERM) ends the game as
 // the close button does.

@@ -13,8 +13,6 @@
 namespace platform {
 namespace {
 
-constexpr int kBadFileExitCode = 2;
-
 std::string Problem(const std::string& name, const std::string& what, int error) {
     return name + ": cannot write the " + what + " (" + std::strerror(error) + ")";
 }

@@ -16,8 +16,6 @@
 namespace platform {
 namespace {
 
-constexpr int kBadFileExitCode = 2;
-
 struct NamedFile {
     std::string option;  // "--log", or what an input is ("the key script")
     std::string path;

@@ -26,10 +26,6 @@ void ClockedSoundFile::CatchUp(std::uint32_t now) {
     }
 }
 
-}  // namespace platform
-
-namespace platform {
-
 bool ClockedSoundFile::Finish(std::uint32_t now) {
     CatchUp(now);
     return writer_.Close();

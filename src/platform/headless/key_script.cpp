@@ -13,8 +13,6 @@
 namespace platform {
 namespace {
 
-constexpr int kBadScriptExitCode = 2;
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -93,7 +91,7 @@ public:
 private:
     [[noreturn]] void Fail(const std::string& what) const {
         throw BackendError(fileName_ + ":" + std::to_string(lineNumber_) + ": " + what,
-                           kBadScriptExitCode);
+                           kBadFileExitCode);
     }
 
     std::uint32_t FrameNumber(std::string_view text, std::string_view frames) const {
@@ -183,7 +181,7 @@ KeyScript KeyScript::Load(const std::string& fileName) {
     if (!file) {
         throw BackendError(
             fileName + ":0: cannot read the key script (" + std::strerror(errno) + ")",
-            kBadScriptExitCode);
+            kBadFileExitCode);
     }
     std::string text;
     std::array<char, 4096> chunk{};
@@ -192,7 +190,7 @@ KeyScript KeyScript::Load(const std::string& fileName) {
         text.append(chunk.data(), got);
     }
     if (std::ferror(file.get())) {
-        throw BackendError(fileName + ":0: cannot read the key script", kBadScriptExitCode);
+        throw BackendError(fileName + ":0: cannot read the key script", kBadFileExitCode);
     }
     return Parse(text, fileName);
 }
