@@ -1,10 +1,5 @@
 #include "platform/api/system.h"
 
-#include <sys/auxv.h>
-
-#include <filesystem>
-#include <system_error>
-
 #include "platform/core/platform.h"
 
 namespace platform {
@@ -40,24 +35,6 @@ std::string TranslatePath(std::string_view gamePath) {
 
 File OpenFile(std::string_view gamePath) {
     return File(std::fopen(TranslatePath(gamePath).c_str(), "rb"));
-}
-
-// The path the program was started by, when it names the running program:
-// a link to the program in another folder makes that folder the program's
-// own, with its own control file (the installed game is started this way
-// from the player's folder). Otherwise the program's real place.
-std::string ExecutablePath() {
-    std::error_code error;
-    std::filesystem::path real = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return {};
-    const auto* startedAs = reinterpret_cast<const char*>(::getauxval(AT_EXECFN));
-    if (startedAs != nullptr) {
-        std::filesystem::path named = std::filesystem::absolute(startedAs, error);
-        if (!error && std::filesystem::equivalent(named, real, error)) {
-            return named.lexically_normal().string();
-        }
-    }
-    return real.string();
 }
 
 }  // namespace platform

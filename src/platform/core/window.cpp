@@ -2,7 +2,7 @@
 // are shared; the backend opens the real window and feeds the system's events.
 #include "platform/api/window.h"
 
-#include "platform/core/font.h"
+#include "platform/core/display/font.h"
 #include "platform/core/platform.h"
 
 namespace platform {
@@ -101,7 +101,7 @@ bool CursorVisible() {
 }
 
 TextMetrics GetTextMetrics(WindowHandle /*window*/) {
-    return DefaultFont().Metrics();
+    return Current().font().Metrics();
 }
 
 void MessageBox(WindowHandle /*owner*/, const std::string& text, const std::string& caption) {
