@@ -30,6 +30,7 @@ struct ScriptEntry {
     std::vector<ScriptEvent> events;
 
     bool Covers(std::uint32_t frame) const { return frame >= first && frame <= last; }
+    bool operator==(const ScriptEntry&) const = default;
 };
 
 class KeyScript {
