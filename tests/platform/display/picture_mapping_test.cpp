@@ -4,79 +4,66 @@
 // smaller than it is.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "platform/core/picture_fit.h"
 
 namespace {
 
-using platform::PictureRect;
+constexpr int kSize[2] = {800, 600};  // the picture's width and height
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-
-struct Window {
-    const char* what;
-    int width, height;
-    bool integerScale;
-};
-
-const Window kWindows[] = {
-    {"fitted, bordered left and right", 1920, 1080, false},
-    {"fitted, bordered above and below", 1000, 1000, false},
-    {"fitted, a little larger", 1001, 751, false},
-    {"integer, bordered all round", 1920, 1300, true},
-    {"smaller than the picture", 700, 900, false},
-    {"smaller, integer asked", 333, 250, true},
-};
-
-// One axis of the mapping: the picture coordinate of each output pixel along
-// a line across the window, from one before its first pixel to one past its
-// last, the other coordinate held at `across`.
-struct Axis {
-    int output, shownAt, shownSize, picture;
-    bool down;  // y, else x
-};
-
-void ExpectAlong(const PictureRect& shown, const Axis& axis, int across, const char* what) {
-    const int last = axis.shownAt + axis.shownSize - 1;
-    const int multiple = axis.shownSize % axis.picture == 0 ? axis.shownSize / axis.picture : 0;
-    int previous = 0;
-    for (int at = -1; at <= axis.output; ++at) {
-        platform::PicturePoint point = platform::PictureAt(
-            shown, kWidth, kHeight, axis.down ? across : at, axis.down ? at : across);
-        int got = axis.down ? point.y : point.x;
-        SCOPED_TRACE(testing::Message() << what << (axis.down ? ": y " : ": x ") << at << " -> "
-                                        << got << " (across " << across << ")");
-        ASSERT_TRUE(got >= previous && got < axis.picture) << "outside, or backwards";
-        // Whole multiples give every picture pixel the same square of output pixels.
-        int expected = at <= axis.shownAt ? 0
-                       : at >= last       ? axis.picture - 1
-                       : multiple > 0     ? (at - axis.shownAt) / multiple
-                                          : got;
-        ASSERT_EQ(got, expected);
-        ASSERT_TRUE(axis.shownSize < axis.picture || got - previous <= 1) << "a pixel skipped";
-        previous = got;
-    }
+// What an output pixel must map to along one axis: the picture's first pixel
+// up to the shown picture's first, its last from the shown picture's last
+// on, and at a whole multiple the pixel whose square holds it; -1 where any
+// will do, in order.
+int Required(int at, int shownAt, int shownSize, int size) {
+    if (at <= shownAt) return 0;
+    if (at >= shownAt + shownSize - 1) return size - 1;
+    return shownSize % size == 0 ? (at - shownAt) / (shownSize / size) : -1;
 }
 
 TEST(PictureAt, TheWindowsEdgesCornersAndBorderLandOnThePicturesOwnEdges) {
-    for (const Window& window : kWindows) {
-        const PictureRect shown =
-            platform::FitPicture(window.width, window.height, kWidth, kHeight, window.integerScale);
-        ASSERT_GT(shown.w, 0) << window.what;
-        const Axis across{window.width, shown.x, shown.w, kWidth, false};
-        const Axis down{window.height, shown.y, shown.h, kHeight, true};
-        // Lines outside the window, on its edges, on the picture's first and
-        // last, and one past them: every one of them an edge of the picture.
-        for (const Axis& axis : {across, down}) {
-            const Axis& other = axis.down ? across : down;
-            const int end = other.shownAt + other.shownSize;
-            for (int line : {-1, 0, other.shownAt, end - 1, end, other.output - 1, other.output}) {
-                ExpectAlong(shown, axis, line, window.what);
-                platform::PicturePoint point = platform::PictureAt(
-                    shown, kWidth, kHeight, axis.down ? line : 0, axis.down ? 0 : line);
-                int got = axis.down ? point.x : point.y;
-                EXPECT_EQ(got, line <= other.shownAt ? 0 : other.picture - 1)
-                    << window.what << ": the line at " << line;
+    const std::tuple<const char*, std::array<int, 2>, bool> windows[] = {
+        {"fitted, bordered left and right", {1920, 1080}, false},
+        {"fitted, bordered above and below", {1000, 1000}, false},
+        {"fitted, a little larger", {1001, 751}, false},
+        {"integer, bordered all round", {1920, 1300}, true},
+        {"smaller than the picture", {700, 900}, false},
+        {"smaller, integer asked", {333, 250}, true},
+    };
+    for (const auto& [what, output, integerScale] : windows) {
+        const platform::PictureRect shown =
+            platform::FitPicture(output[0], output[1], kSize[0], kSize[1], integerScale);
+        const int shownAt[2] = {shown.x, shown.y}, shownSize[2] = {shown.w, shown.h};
+        ASSERT_GT(shown.w, 0) << what;
+        // Along every pixel of lines across the window and down it, and a
+        // pixel beyond: lines outside it, on its edges, on the picture's
+        // first and last, and one past them.
+        for (int along : {0, 1}) {
+            const int other = 1 - along, end = shownAt[other] + shownSize[other];
+            for (int line :
+                 {-1, 0, shownAt[other], end - 1, end, output[other] - 1, output[other]}) {
+                int previous = 0;
+                for (int at = -1; at <= output[along]; ++at) {
+                    int point[2];
+                    point[along] = at;
+                    point[other] = line;
+                    platform::PicturePoint got =
+                        platform::PictureAt(shown, kSize[0], kSize[1], point[0], point[1]);
+                    const int mapped[2] = {got.x, got.y};
+                    SCOPED_TRACE(testing::Message() << what << ": " << point[0] << "," << point[1]
+                                                    << " -> " << got.x << "," << got.y);
+                    for (int axis : {0, 1}) {
+                        int required =
+                            Required(point[axis], shownAt[axis], shownSize[axis], kSize[axis]);
+                        ASSERT_TRUE(required < 0 ? mapped[axis] >= 0 && mapped[axis] < kSize[axis]
+                                                 : mapped[axis] == required);
+                    }
+                    ASSERT_GE(mapped[along], previous) << "backwards";
+                    // Shown larger, every picture pixel has its place.
+                    ASSERT_TRUE(shownSize[along] < kSize[along] || mapped[along] - previous <= 1);
+                    previous = mapped[along];
+                }
             }
         }
     }
