@@ -72,7 +72,7 @@ bool WaitFor(const std::function<bool()>& condition) {
 }  // namespace
 
 SignalledRun PlayAndSignal(const RunFolder& folder, const std::vector<std::string>& arguments,
-                           int signal, const std::function<bool()>& ready) {
+                           const std::vector<int>& signals, const std::function<bool()>& ready) {
     std::vector<std::string> words = {"./farhaven", "--log", "game.log"};
     words.insert(words.end(), arguments.begin(), arguments.end());
     pid_t game = fork();
@@ -87,10 +87,14 @@ SignalledRun PlayAndSignal(const RunFolder& folder, const std::vector<std::strin
         _exit(127);
     }
     WaitFor(ready);
-    kill(game, signal);
-    auto signalled = std::chrono::steady_clock::now();
     SignalledRun run;
-    if (!WaitFor([&] { return waitpid(game, &run.status, WNOHANG) == game; })) {
+    for (std::size_t i = 0; i < signals.size() && !run.endedEarly; ++i) {
+        if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        run.endedEarly = i > 0 && waitpid(game, &run.status, WNOHANG) == game;
+        if (!run.endedEarly) kill(game, signals[i]);
+    }
+    auto signalled = std::chrono::steady_clock::now();
+    if (!run.endedEarly && !WaitFor([&] { return waitpid(game, &run.status, WNOHANG) == game; })) {
         kill(game, SIGKILL);
         waitpid(game, &run.status, 0);
         run.status = -1;
