@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "config/key_bindings.h"
 #include "config/profile_file.h"
 #include "platform/api/system.h"
 
@@ -68,6 +69,7 @@ void ReadControlFile() {
         ControlValues.insert(
             {entry.key, profile.Lookup(entry.section, entry.key, entry.defaultText)});
     }
+    ControlKeyLines = profile.Section("KEYS");
 }
 
 void ApplyControlValues() {
@@ -102,4 +104,5 @@ void ResetConfiguration() {
     for (const ControlKey& entry : kControlKeys) ControlValues[entry.key] = entry.defaultText;
     ApplyControlValues();
     ControlValues.clear();
+    ControlKeyLines.clear();
 }

@@ -1,6 +1,9 @@
 #include "platform/core/keyboard.h"
 
+#include <SDL2/SDL.h>
+
 #include <array>
+#include <string>
 
 #include "platform/core/platform.h"
 
@@ -84,6 +87,28 @@ HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) {
     }
     input = std::make_unique<KeyboardInput>();
     return S_OK;
+}
+
+// A real keyboard's keys go by SDL's names for them, the ones SDL games
+// show their players; the number is SDL's scan code, the key's place.
+std::optional<std::uint32_t> RealKeyByName(std::string_view name) {
+    std::string text(name);
+    if (text.empty() || text.find('\0') != std::string::npos) return std::nullopt;
+    SDL_Scancode code = SDL_GetScancodeFromName(text.c_str());
+    if (code == SDL_SCANCODE_UNKNOWN) return std::nullopt;
+    return static_cast<std::uint32_t>(code);
+}
+
+void BindKeys(const std::vector<KeyBinding>& bindings) {
+    Current().backend().BindKeys(bindings);
+}
+
+void BeginSkippableWait() {
+    Current().BeginSkippableWait();
+}
+
+bool SkipRequested() {
+    return Current().SkipRequested();
 }
 
 std::optional<std::uint8_t> LetterScanCode(char letter) {

@@ -129,10 +129,18 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
             }
             break;
         case SDL_KEYDOWN:
-            if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0 &&
-                event.key.repeat == 0) {
+            // A key that goes down (not one held that repeats) is a press
+            // that cuts a fade short; Alt+Enter only changes the window.
+            if (event.key.repeat != 0) break;
+            if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0) {
                 ToggleFullScreen();
+            } else {
+                platform.NotePress();
             }
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONDOWN:
+            platform.NotePress();
             break;
         case SDL_MOUSEMOTION: {
             // The game is told where the mouse is on its picture.
@@ -228,7 +236,7 @@ bool SdlBackend::FinishSoundFile() {
 void SdlBackend::ReadKeys(KeyState& keys) {
     int count = 0;
     const Uint8* sdlState = SDL_GetKeyboardState(&count);
-    AddSdlKeysDown(sdlState, count, keys);
+    keys_.AddKeysDown(sdlState, count, keys);
     if (gamepads_) gamepads_->AddKeysDown(keys);
 }
 
