@@ -96,6 +96,10 @@ const Start kStarts[] = {
      {"Player hit!  Health = 100", "shield activated", "Enemy hit!  Health = 100"}},
     {"ABadKeyScriptLine", {}, "", "1 SPACE\n2 JUMP\n", {}, 2,
      "farhaven: keys.txt:2: 'JUMP' is neither a key nor an event\n"},
+    // The player's keys are checked before the window opens; {folder} is the game's.
+    {"ABadKeyName", {}, "[KEYS]\nFIRE=Keypad 44\n", "", {}, 2,
+     "Far Haven: {folder}/quorlat.ctl:2: 'Keypad 44' is no key (keys go by names such as Left, "
+     "Space, S, Keypad 4, Left Ctrl)\n"},
     {"ARecordingThatCannotBeWritten", {"--record", "no-such-folder/r.keys"}, "", "", {}, 2,
      "farhaven: no-such-folder/r.keys: cannot write the key recording (No such file or directory)\n"},
     {"AnUnknownOption", {"--bogus"}, "", "", {}, 2, "farhaven: unknown option '--bogus'\n" + Usage()},
@@ -139,7 +143,11 @@ TEST_P(Starts, EndAsTheySayWithTheirLinesInOrder) {
     }
     arguments.insert(arguments.end(), start.arguments.begin(), start.arguments.end());
     GameResult run = folder.Run(arguments);
-    EXPECT_EQ(std::tuple(run.exitCode, run.errors), std::tuple(start.exitCode, start.errors));
+    std::string errors = start.errors;
+    if (std::size_t at = errors.find("{folder}"); at != std::string::npos) {
+        errors.replace(at, 8, folder.path().string());
+    }
+    EXPECT_EQ(std::tuple(run.exitCode, run.errors), std::tuple(start.exitCode, errors));
     std::vector<std::string> lines = Lines(run.log);
     auto at = lines.begin();
     for (const std::string& line : start.inOrder) {
@@ -213,6 +221,9 @@ struct Recording {
     std::vector<std::string> options;  // given to the run and its replay alike
     int exitCode;
     const char* recorded;  // the end of the recording
+    // The played run's control file (the replay has none): the player's
+    // keys change nothing that a key script names.
+    const char* controlFile = "";
 };
 
 // clang-format off
@@ -225,6 +236,10 @@ const Recording kRecordings[] = {
     // they fail, and the error handler ends the game.
     {"AHandlerFails", "1-30 RIGHT\n31+ SPACE\n", {"--fail", "ddraw.surface@20"}, 1,
      "1-19 RIGHT\n# the run ended in frame 19\n"},
+    // The title skipped, two pauses with keys held in them, the farewell skipped.
+    {"PausedAndSkipped", "0 UP\n1-10 RIGHT\n20-21 P\n22-40 SPACE LEFT\n50 P\n60 P\n61-70 R\n75 P\n80 ESC SKIP\n",
+     {}, 0, "version 1\n0 SKIP\n1-10 RIGHT\n20-21 P\n22-40 LEFT SPACE\n50 P\n60 P\n61-70 R\n75 P\n"
+     "80 ESC\n80 SKIP\n# the run ended in frame 80\n", "[KEYS]\nFIRE=F\nLEFT=Space, Keypad 4\n"},
 };
 // clang-format on
 
@@ -238,6 +253,7 @@ TEST_P(KeyRecording, TheFileIsCompleteAndReplaysTheSameGame) {
     const Recording& recording = GetParam();
     RunFolder folder;
     folder.Write("played.keys", recording.keys);
+    if (*recording.controlFile != 0) folder.Write("quorlat.ctl", recording.controlFile);
     auto with = [&](std::vector<std::string> arguments) {
         arguments.insert(arguments.end(), recording.options.begin(), recording.options.end());
         return arguments;
@@ -249,6 +265,7 @@ TEST_P(KeyRecording, TheFileIsCompleteAndReplaysTheSameGame) {
         SoundFileSamples(folder.path() / "played.wav").empty());  // its sound file is whole too
     EXPECT_TRUE(ReadFile(folder.path() / "recorded.keys").ends_with(recording.recorded))
         << ReadFile(folder.path() / "recorded.keys");
+    std::filesystem::remove(folder.path() / "quorlat.ctl");
     GameResult replayed = folder.Run(with({"--headless", "--keys", "recorded.keys"}));
     EXPECT_EQ(replayed.exitCode, recording.exitCode) << replayed.errors;
     EXPECT_GT(played.log.size(), 1000u);
@@ -285,12 +302,12 @@ TEST_P(Interrupted, TheGameEndsWithItsFilesWholeAndTheRecordingReplays) {
     RunFolder folder;
     folder.Write("played.keys", "1-300 RIGHT\n301+ SPACE LEFT\n");
     // Signalled once the game has played for a while.
-    int status = PlayAndSignal(folder,
-                               {"--headless", "--keys", "played.keys", "--record", "recorded.keys",
-                                "--audio-out", "played.wav"},
-                               interruption.signal,
-                               [&] { return folder.LogSoFar().size() > 300000; })
-                     .status;
+    int status =
+        PlayAndSignal(folder,
+                      {"--headless", "--keys", "played.keys", "--record", "recorded.keys",
+                       "--audio-out", "played.wav"},
+                      interruption.signal, [&] { return folder.LogSoFar().size() > 300000; })
+            .status;
     std::string log = ReadFile(folder.path() / "game.log");
     std::string recorded = ReadFile(folder.path() / "recorded.keys");
     std::string sound = ReadFile(folder.path() / "played.wav");
