@@ -136,8 +136,11 @@ TEST(RealWindow, AGamePlayedWithTheRealKeyboardAndScreen) {
     Keys("key alt+Return sleep 0.5");
     EXPECT_EQ(WindowSize(), ScreenSize()) << "and Alt+Enter again full screen";
 
+    auto escape = std::chrono::steady_clock::now();
     Keys("keydown Escape sleep 0.3 keyup Escape");  // held for frames, as a finger holds it
     GameResult run = folder.Finish();
+    std::chrono::duration<double> farewell = std::chrono::steady_clock::now() - escape;
+    EXPECT_GT(farewell.count(), 4.5) << "Escape's own press cut the farewell short";
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_EQ(CountLines(run.log, "shield activated"), 1) << "one press, one shield";
     for (const char* line : {"[UPARROW] pressed", "[RIGHTARROW] pressed", "[ESC] pressed"}) {

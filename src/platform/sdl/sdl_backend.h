@@ -3,6 +3,7 @@
 // real clock.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -82,6 +83,8 @@ private:
     std::uint16_t pictureWidth_ = 0;
     std::uint16_t pictureHeight_ = 0;
     SdlKeyTable keys_;
+    // The keys down at the game's last reading, until let go.
+    std::array<bool, SDL_NUM_SCANCODES> keysRead_{};
     SilentSound silence_;
     // With --audio-out: what the first device that plays played.
     std::shared_ptr<WaveWriter> soundFile_;
