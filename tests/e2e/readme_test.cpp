@@ -14,36 +14,30 @@
 
 ReadmeExamples ReadReadmeExamples() {
     ReadmeExamples examples;
-    std::istringstream lines(ReadFile(FARHAVEN_SOURCE_DIR "/README.md"));
-    std::string block;  // the indented lines read so far, indent taken off
-    auto endBlock = [&] {
-        std::istringstream blockLines(block);
-        std::string line;
-        while (std::getline(blockLines, line) && (line.empty() || line[0] == '#')) {
-        }
-        if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0])) != 0) {
-            examples.scripts.push_back(block);
-        }
-        block.clear();
-    };
+    std::istringstream lines(ReadFile(FARHAVEN_SOURCE_DIR "/README.md") + "\nend\n");
+    std::string block;  // the indented lines so far, indent taken off
     std::string command;
     for (std::string line; std::getline(lines, line);) {
-        if (!line.starts_with("    ")) {
-            if (!line.empty()) endBlock();
-            continue;
+        if (line.starts_with("    ")) {
+            block += line.substr(4) + "\n";
+            if (command.empty() && !line.starts_with("    ./farhaven")) continue;
+            command += line.substr(4);
+            if (command.ends_with("\\")) {
+                command.pop_back();
+            } else {
+                examples.commands.push_back(command);
+                command.clear();
+            }
+        } else if (!line.empty()) {
+            // A block whose first line but comments starts with a frame is a key script.
+            std::size_t at = 0;
+            while (at < block.size() && block[at] == '#') at = block.find('\n', at) + 1;
+            if (at < block.size() && std::isdigit(static_cast<unsigned char>(block[at])) != 0) {
+                examples.scripts.push_back(block);
+            }
+            block.clear();
         }
-        line.erase(0, 4);
-        block += line + "\n";
-        if (command.empty() && !line.starts_with("./farhaven")) continue;
-        command += line;
-        if (command.ends_with("\\")) {
-            command.pop_back();
-            continue;
-        }
-        examples.commands.push_back(command);
-        command.clear();
     }
-    endBlock();
     return examples;
 }
 

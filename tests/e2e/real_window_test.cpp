@@ -39,15 +39,22 @@ std::string RealWindowMissing() {
         GTEST_SKIP() << missing;                                                 \
     }
 
+// Waits up to the seconds given for the log to hold the line; how long it took.
+double SecondsUntil(const RunFolder& folder, const std::string& line, double seconds) {
+    auto start = std::chrono::steady_clock::now();
+    std::chrono::duration<double> waited{};
+    while (CountLines(folder.LogSoFar(), line) == 0 && waited.count() < seconds) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        waited = std::chrono::steady_clock::now() - start;
+    }
+    return waited.count();
+}
+
 // Starts the game and waits for its first frame (the title fades take about
 // ten seconds).
 void StartAndWaitForPlay(RunFolder& folder, const std::vector<std::string>& arguments) {
     folder.Start(arguments, 120);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
-    while (folder.LogSoFar().find("before frame") == std::string::npos) {
-        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << folder.LogSoFar().substr(0, 500);
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    ASSERT_LT(SecondsUntil(folder, "before frame", 90), 90) << folder.LogSoFar().substr(0, 500);
 }
 
 void Keys(const std::string& xdotoolArguments) {
@@ -115,11 +122,7 @@ TEST(RealWindow, AGamePlayedWithTheRealKeyboardAndScreen) {
     int ship = Ship(before);
     EXPECT_GT(ship, 800) << "the ship";
 
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (CountLines(folder.LogSoFar(), "rendering hero death sequence") == 0) {
-        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the ship was never hit";
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    ASSERT_LT(SecondsUntil(folder, "rendering hero death sequence", 30), 30) << "never hit";
     std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the explosion is over
     EXPECT_LT(Ship(Screen(folder)), ship / 4) << "the wreck is not drawn";
     Keys("keydown r sleep 0.15 keyup r");
@@ -159,17 +162,6 @@ TEST(RealWindow, CtrlCDuringTheTitleEndsTheGameAtOnce) {
     EXPECT_EQ(WEXITSTATUS(run.status), 130);
     EXPECT_LT(run.toEnd.count(), 2.5) << "the fades were waited out";
     EXPECT_EQ(CountLines(folder.LogSoFar(), "before frame"), 0) << "the game was played";
-}
-
-// Waits up to the seconds given for the log to hold the line; how long it took.
-double SecondsUntil(const RunFolder& folder, const std::string& line, double seconds) {
-    auto start = std::chrono::steady_clock::now();
-    std::chrono::duration<double> waited{};
-    while (CountLines(folder.LogSoFar(), line) == 0 && waited.count() < seconds) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        waited = std::chrono::steady_clock::now() - start;
-    }
-    return waited.count();
 }
 
 // The README's windowed command, played as a newcomer would: a key skips
