@@ -54,7 +54,9 @@ ProfileFile ProfileFile::Parse(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     ProfileFile profile;
     std::string section;
+    std::size_t number = 0;
     while (!text.empty()) {
+        ++number;
         std::size_t end = text.find('\n');
         std::string_view line = Trim(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
@@ -71,9 +73,17 @@ ProfileFile ProfileFile::Parse(std::string_view text) {
         if (key.empty()) continue;
         std::string_view value = Unquote(Trim(line.substr(equals + 1)));
         profile.entries_.push_back(
-            {section, std::string(key), std::string(value.substr(0, kMaxValueLength))});
+            {section, std::string(key), std::string(value.substr(0, kMaxValueLength)), number});
     }
     return profile;
+}
+
+std::vector<ProfileFile::Line> ProfileFile::Section(std::string_view section) const {
+    std::vector<Line> lines;
+    for (const Entry& entry : entries_) {
+        if (SameName(entry.section, section)) lines.push_back({entry.key, entry.value, entry.line});
+    }
+    return lines;
 }
 
 std::string ProfileFile::Lookup(std::string_view section, std::string_view key,

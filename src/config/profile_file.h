@@ -19,11 +19,21 @@ public:
     std::string Lookup(std::string_view section, std::string_view key,
                        std::string_view defaultValue) const;
 
+    // Every KEY line of the sections of that name, in file order, with the
+    // number of its line (from 1).
+    struct Line {
+        std::string key;
+        std::string value;
+        std::size_t number = 0;
+    };
+    std::vector<Line> Section(std::string_view section) const;
+
 private:
     struct Entry {
         std::string section;
         std::string key;
         std::string value;
+        std::size_t line = 0;
     };
     std::vector<Entry> entries_;
 };

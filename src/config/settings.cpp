@@ -8,6 +8,7 @@
 
 std::string ProgramDirectory;
 std::map<std::string, std::string> ControlValues;
+std::vector<ProfileFile::Line> ControlKeyLines;
 
 std::int32_t Settings::hres = 800;
 std::int32_t Settings::vres = 600;
@@ -68,6 +69,7 @@ void ReadControlFile() {
         ControlValues.insert(
             {entry.key, profile.Lookup(entry.section, entry.key, entry.defaultText)});
     }
+    ControlKeyLines = profile.Section("KEYS");
 }
 
 void ApplyControlValues() {
@@ -102,4 +104,5 @@ void ResetConfiguration() {
     for (const ControlKey& entry : kControlKeys) ControlValues[entry.key] = entry.defaultText;
     ApplyControlValues();
     ControlValues.clear();
+    ControlKeyLines.clear();
 }

@@ -4,12 +4,17 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
+
+#include "config/profile_file.h"
 
 // The program's directory, where the control file lies.
 extern std::string ProgramDirectory;
 
 // Every key read from the control file with its text, as read.
 extern std::map<std::string, std::string> ControlValues;
+// The lines of its [KEYS] section, for the player's own keys (key_bindings.h).
+extern std::vector<ProfileFile::Line> ControlKeyLines;
 
 struct Settings {
     static std::int32_t hres;

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "common/exceptions.h"
+#include "common/game_clock.h"
 #include "display/draw_manager.h"
 #include "display/image_loader.h"
-#include "platform/api/system.h"
 
 using platform::Failed;
 using platform::HRESULT;
@@ -106,9 +106,10 @@ void Sprite::DrawFrame(platform::Surface& target, bool clipToTarget) {
 // draw (nothing on the first). Counting only the time spent inside Draw, as
 // the old rule did, never steps at all now: a blit takes microseconds, so
 // explosions would hold their first frame for ever. At 60 frames a second a
-// frameDelay of 1 ms now steps on every draw.
+// frameDelay of 1 ms now steps on every draw. The game's clock leaves out
+// a pause, so an animation goes on after one where it stood.
 void Sprite::StepAnimation() {
-    std::uint32_t now = platform::TimeGetTime();
+    std::uint32_t now = GameTime();
     if (clockStarted) animElapsed += now - drawStartTime;
     clockStarted = true;
     drawStartTime = now;

@@ -7,11 +7,17 @@
 #include "common/window_metrics.h"
 #include "config/settings.h"
 #include "display/draw_manager.h"
+#include "platform/api/input.h"
 #include "platform/api/system.h"
 
 namespace {
 
 constexpr platform::COLORREF kHeadsUpColour = 0xC0FFC0;
+// Drawn round every glyph, a pixel out, so that the text reads over the
+// ship, the shield's ring and the brightest stars alike.
+constexpr platform::COLORREF kOutlineColour = platform::RGB(0, 0, 0);
+constexpr std::int32_t kOutlineOffsets[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                                {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
 
 // A context on the surface for text on a transparent background in surface
 // pixels, or none when there is no surface or GetDC fails; the text then
@@ -56,17 +62,26 @@ void CenterText(const char* text, TextPos* out) {
     out->x = static_cast<std::uint16_t>(Settings::hres / 2 - (w >> 1));
 }
 
-void ShowText(std::int32_t x, std::int32_t row, const char* text, platform::Surface* surface) {
+void DrawOutlinedText(std::int32_t x, std::int32_t row, const char* text,
+                      platform::Surface* surface) {
     auto context = ContextOf(surface);
     if (context) {
-        context->SetTextColor(kHeadsUpColour);
         auto y = static_cast<std::int32_t>(static_cast<std::uint32_t>(textHeight) *
                                            static_cast<std::uint32_t>(row));
+        context->SetTextColor(kOutlineColour);
+        for (const auto& offset : kOutlineOffsets) {
+            context->TextOut(x + offset[0], y + offset[1], text);
+        }
+        context->SetTextColor(kHeadsUpColour);
         context->TextOut(x, y, text);
     }
+    Release(surface, std::move(context));
+}
+
+void ShowText(std::int32_t x, std::int32_t row, const char* text, platform::Surface* surface) {
+    DrawOutlinedText(x, row, text, surface);
     DebugLog("text = %s", text);
     DebugLog("text height = %ld", static_cast<long>(textHeight));
-    Release(surface, std::move(context));
 }
 
 void FadeInText(std::uint16_t x, std::int32_t row, const char* text, std::uint8_t red,
@@ -78,7 +93,7 @@ void FadeInText(std::uint16_t x, std::int32_t row, const char* text, std::uint8_
     std::uint8_t r = 0;
     std::uint8_t g = 0;
     std::uint8_t b = 0;
-    for (int i = 0; i < 255; ++i) {
+    for (int i = 0; i < 255 && !platform::SkipRequested(); ++i) {
         if (r < red) r = static_cast<std::uint8_t>(i);
         if (g < green) g = static_cast<std::uint8_t>(i);
         if (b < blue) b = static_cast<std::uint8_t>(i);
@@ -97,7 +112,7 @@ void FadeOutText(std::uint16_t x, std::int32_t row, const char* text, std::uint8
     std::uint8_t r = red;
     std::uint8_t g = green;
     std::uint8_t b = blue;
-    while (r > 0 || g > 0 || b > 0) {
+    while ((r > 0 || g > 0 || b > 0) && !platform::SkipRequested()) {
         if (r > 0) --r;
         if (g > 0) --g;
         if (b > 0) --b;

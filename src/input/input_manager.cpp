@@ -7,6 +7,7 @@
 #include "config/settings.h"
 #include "input/key_actions.h"
 #include "world/actors.h"
+#include "world/pause.h"
 #include "world/shield.h"
 #include "world/world_state.h"
 
@@ -21,8 +22,12 @@ struct KeyAction {
 
 // In order of priority: a poll acts on the first key of this table that is
 // down and ignores the rest.
-constexpr std::array<KeyAction, 8> kKeyTable = {{
+constexpr std::array<KeyAction, 9> kKeyTable = {{
     {platform::scancode::Escape, [](const InputManager&) { QuitGame(); }},
+    {platform::scancode::P,
+     [](const InputManager& input) {
+         if (input.PauseKeyWentDown()) PauseGame();
+     }},
     {platform::scancode::R, [](const InputManager&) { ReviveActors(); }},
     {platform::scancode::S,
      [](const InputManager& input) {
@@ -78,9 +83,17 @@ bool InputManager::PollKeyboard() {
         moveLimitsSet = true;
     }
     if (!ReadKeyboard()) return false;
-    bool shieldKeyDown = KeyDown(platform::scancode::S);
-    shieldKeyWentDown_ = shieldKeyDown && !shieldKeyWasDown_;
-    shieldKeyWasDown_ = shieldKeyDown;
+    shieldKeyWentDown_ = WentDown(platform::scancode::S, shieldKeyWasDown_);
+    pauseKeyWentDown_ = WentDown(platform::scancode::P, pauseKeyWasDown_);
+    if (gamePaused) {
+        // Escape still quits, P goes on, and every other key waits.
+        if (KeyDown(platform::scancode::Escape)) {
+            QuitGame();
+        } else if (pauseKeyWentDown_) {
+            ResumeGame();
+        }
+        return true;
+    }
     for (const KeyAction& action : kKeyTable) {
         if (KeyDown(action.code)) {
             action.perform(*this);
@@ -88,6 +101,13 @@ bool InputManager::PollKeyboard() {
         }
     }
     return true;
+}
+
+bool InputManager::WentDown(std::uint8_t code, bool& wasDown) const {
+    bool down = KeyDown(code);
+    bool wentDown = down && !wasDown;
+    wasDown = down;
+    return wentDown;
 }
 
 void InputManager::Release() {

@@ -31,13 +31,19 @@ public:
     // and leave it down: S acts once a press. The first reading counts as
     // coming after all keys were up; a failed reading changes nothing.
     bool ShieldKeyWentDown() const { return shieldKeyWentDown_; }
+    // P (the pad's Start) pauses and resumes once a press, the same way.
+    bool PauseKeyWentDown() const { return pauseKeyWentDown_; }
 
 private:
     bool ReadKeyboard();
     bool KeyDown(std::uint8_t code) const { return (keyState[code] & platform::KEY_DOWN) != 0; }
+    // The key is down in this reading and was not in the previous one.
+    bool WentDown(std::uint8_t code, bool& wasDown) const;
 
     bool shieldKeyWasDown_ = false;
     bool shieldKeyWentDown_ = false;
+    bool pauseKeyWasDown_ = false;
+    bool pauseKeyWentDown_ = false;
 };
 
 extern InputManager theInputManager;

@@ -4,6 +4,7 @@
 #include "common/window_metrics.h"
 #include "display/draw_manager.h"
 #include "display/text_overlay.h"
+#include "platform/api/input.h"
 #include "platform/api/system.h"
 #include "platform/api/window.h"
 #include "world/actors.h"
@@ -18,13 +19,15 @@ constexpr std::uint8_t kFarewellBlue = 192;
 
 void QuitGame() {
     DebugLog("[ESC] pressed");
+    // A press from here on (Escape's own came before) ends the farewell.
+    platform::BeginSkippableWait();
     theDrawManager.FillAndFlip(*theDrawManager.backBuffer, 0);
     theDrawManager.FillAndFlip(*theDrawManager.primary, 0);
     TextPos position;
     CenterText("THANK YOU", &position);
     FadeInText(position.x, position.row, "THANK YOU", kFarewellRed, kFarewellGreen, kFarewellBlue);
     FadeOutText(position.x, position.row, "THANK YOU", kFarewellRed, kFarewellGreen, kFarewellBlue);
-    platform::Sleep(100);
+    if (!platform::SkipRequested()) platform::Sleep(100);
     // The window procedure posts the quit message; the frame still runs to its end.
     platform::DestroyWindow(appWindow);
 }

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-// Blacks the screen, fades the farewell in and out, and destroys the window.
+// Blacks the screen, fades the farewell in and out, and destroys the window;
+// a press during the farewell ends it at once.
 void QuitGame();
 // Brings back whichever of the enemy and the player is dead, at full health.
 void ReviveActors();

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "platform/api/options.h"
 
@@ -44,6 +45,18 @@ std::optional<platform::FailureRequest> ParseFailure(const std::string& text) {
 }  // namespace
 
 std::string Usage() {
+    // The steps --fail knows, in lines under its own.
+    const std::string indent(23, ' ');
+    std::string steps;
+    std::string line = indent;
+    for (std::string_view step : platform::kFailureSteps) {
+        if (line.size() + step.size() >= 80) {
+            steps.append(line).append("\n");
+            line = indent;
+        }
+        line.append(line.size() > indent.size() ? " " : "").append(step);
+    }
+    steps.append(line);
     return "usage: farhaven [options]\n"
            "  --window             play in a resizable window instead of full screen\n"
            "  --scale N            window size multiplier (" +
@@ -52,20 +65,28 @@ std::string Usage() {
            "  --integer-scale      show the picture at the largest whole multiple that fits\n"
            "  --no-sound           play in silence\n"
            "  --no-gamepad         ignore game controllers; the keyboard alone plays\n"
-           "  --headless           no window, screen or audio output: a virtual clock\n"
+           "  --headless           no window, screen, audio output or controllers: a\n"
+           "                       virtual clock, the same run for the same files\n"
            "  --keys FILE          headless key script (frames and the keys held in them)\n"
            "  --frames N           end the game after N frames\n"
            "  --log FILE|-         write the debug lines to FILE, or - for standard error\n"
-           "  --screenshot FILE    save the picture shown at exit as a PNG\n"
+           "  --screenshot FILE    save the picture shown at exit as a PNG, whatever the name\n"
            "  --record FILE        write the run's keys and window events as a key script\n"
            "  --audio-out FILE|-   write the sound as played to a 16-bit WAV file, or - for\n"
            "                       standard output (headless: by the virtual clock, the\n"
            "                       whole run)\n"
-           "  --fail STEP[=CODE][@N]  headless: make a platform step fail (tests)\n"
+           "  --fail STEP[=CODE][@N]  headless: make a platform step fail (tests), one of\n" +
+           steps +
+           "\n"
            "  --rgb555             headless: a 5-5-5 display instead of 5-6-5\n"
            "  --help               show this text\n"
            "  --version            show the version\n"
-           "Options that take a value take it as --option=value too.\n";
+           "Options that take a value take it as --option=value too.\n"
+           "Keys: arrows move, Space fires, S shield, R revives, P pauses, Escape quits;\n"
+           "a key, button or click skips the title and the farewell. [KEYS] in the\n"
+           "control file (quorlat.ctl) binds your own.\n"
+           "Exit: 0 played, 1 after an error shown, 2 a bad option, file or control file\n"
+           "key, 128 + the signal when ended by one (130 for Ctrl-C).\n";
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {

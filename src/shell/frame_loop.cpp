@@ -1,5 +1,6 @@
 #include "shell/frame_loop.h"
 
+#include "common/game_clock.h"
 #include "common/game_random.h"
 #include "config/settings.h"
 #include "input/input_manager.h"
@@ -8,6 +9,7 @@
 #include "shell/app_window.h"
 #include "world/enemy_and_bricks.h"
 #include "world/enemy_shots.h"
+#include "world/pause.h"
 #include "world/player_shots.h"
 #include "world/render_frame.h"
 #include "world/roamies.h"
@@ -42,7 +44,9 @@ std::uintptr_t RunFrameLoop(void (*frame)()) {
         if (appActive == 0) break;
         platform::OutputDebugString("before frame\n");
         std::uint32_t now = platform::TimeGetTime();
-        EndExpiredShield(now);
+        // The shield lives by the game's clock, which a pause stops; frames
+        // come by the platform's, so that a paused game still answers keys.
+        EndExpiredShield(GameTime(now));
         if (ClockHasMoved(now)) frame();
         lastFrameEndMs = platform::TimeGetTime();
     }
@@ -51,6 +55,11 @@ std::uintptr_t RunFrameLoop(void (*frame)()) {
 
 void RunFrame() {
     theInputManager.PollKeyboard();
+    // A paused game shows its picture as it stood and waits for P or Escape.
+    if (gamePaused) {
+        ShowPausedFrame();
+        return;
+    }
     // The picture shows what the previous frame's updates left.
     RenderFrame();
     CheckContacts();

@@ -1,6 +1,7 @@
 #include "shell/win_main.h"
 
 #include "common/exceptions.h"
+#include "config/key_bindings.h"
 #include "config/settings.h"
 #include "shell/app_window.h"
 #include "shell/frame_loop.h"
@@ -9,12 +10,19 @@
 namespace {
 // What the program returns after one of the handlers has shown an error.
 constexpr std::int32_t kHandledErrorExitCode = 1;
+// What it returns when the control file binds keys it cannot: nothing was
+// played, as for a bad option or key script.
+constexpr std::int32_t kBadControlFileExitCode = 2;
 }  // namespace
 
 std::int32_t WinMain(const char* programPath) {
     ProgramDirectory = FindProgramDirectory(programPath);
     ReadControlFile();
     ApplyControlValues();
+    if (std::string problem = BindControlKeys(); !problem.empty()) {
+        platform::MessageBox(0, problem, appTitle);
+        return kBadControlFileExitCode;
+    }
 
     try {
         appWindow = CreateAppWindow(static_cast<std::uint16_t>(Settings::hres),

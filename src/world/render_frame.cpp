@@ -78,7 +78,6 @@ void RenderFrame() {
     // blit source, so it needs no key of its own.
     target.ColorFill(0);
     backgroundSprite->Draw(target);
-    DrawHeadsUpLine(target);
     for (auto& brick : brickList) brick->Draw(target);
     if (enemy->visible) enemy->Draw(target);
     MoveAndDrawRoamies(target);
@@ -94,5 +93,9 @@ void RenderFrame() {
     MoveAndDrawShots(playerShotList, target);
     MoveAndDrawShots(enemyShotList, target);
     DrawExplosions(target);
+    // Last, outlined, so that it reads over the ship, which starts and spends
+    // most of the game on the bottom row under its start, and over the
+    // shield's ring around it.
+    DrawHeadsUpLine(target);
     theDrawManager.primary->Flip(target);
 }

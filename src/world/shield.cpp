@@ -1,9 +1,9 @@
 #include "world/shield.h"
 
 #include "common/debug_log.h"
+#include "common/game_clock.h"
 #include "config/settings.h"
 #include "display/sprite.h"
-#include "platform/api/system.h"
 #include "sound/sound_manager.h"
 #include "world/actors.h"
 #include "world/world_state.h"
@@ -19,7 +19,7 @@ void ToggleShield() {
     }
     shieldOn = shieldOn == 0 ? 1 : 0;
     if (shieldOn == 1) {
-        shieldStartMs = platform::TimeGetTime();
+        shieldStartMs = GameTime();  // a pause takes nothing from its life
         DebugLog("shield activated");
         PlayEffect(shieldSound);
         // Counted down with 32-bit wrap-around: a hostile count of

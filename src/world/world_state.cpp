@@ -3,6 +3,7 @@
 #include "display/image_loader.h"
 #include "display/sprite.h"
 #include "world/actors.h"
+#include "world/pause.h"
 
 std::unique_ptr<ImageBuffer> imginvader;
 std::unique_ptr<ImageBuffer> imgback;
@@ -42,6 +43,7 @@ void ReleaseWorldObjects() {
     imgshield.reset();
     imgship.reset();
     shieldSprite.reset();
+    ResetPause();  // and the picture a pause kept
 }
 
 void ResetWorldState() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/exceptions.h"
+#include "common/game_clock.h"
 #include "display/draw_manager.h"
 #include "display/image_loader.h"
 #include "display/sprite.h"
@@ -157,6 +158,12 @@ TEST_F(SpriteTest, TheClockStepsWhenTheTimeBetweenDrawsExceedsTheDelayAndWrapsIn
         frames.push_back(sprite->curFrame);
     }
     EXPECT_EQ(frames, (std::vector<int>{1, 1, 2, 3, 1, 2, 3}));
+    StopGameClock();  // a pause: the time it lasts is not the animation's
+    headless.backend().clock().Advance(1000);
+    StartGameClock();
+    sprite->Draw(target);
+    EXPECT_EQ(sprite->curFrame, 3);
+    ResetGameClock();
     sprite->SetAnimRange(7, 9);  // past the list: nothing drawn, nothing read
     sprite->x = 0;
     sprite->Draw(target);

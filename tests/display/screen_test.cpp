@@ -12,6 +12,7 @@
 #include "config/settings.h"
 #include "display/draw_manager.h"
 #include "display/text_overlay.h"
+#include "platform/api/input.h"
 #include "platform/api/system.h"
 #include "platform/api/window.h"
 #include "support/files.h"
@@ -160,6 +161,16 @@ TEST_F(TextOverlayTest, FadesDraw255StepsOnTheScreenUpFromBlackAndDownToIt) {
               std::tuple(765u, platform::RGB(254, 254, 254)));
     FadeOutText(0, 0, "X", 0, 0, 0);  // nothing to fade from: no step at all
     EXPECT_EQ(texts().size(), 765u);
+
+    // A press ends the wait's fades, at no cost in time, until a new wait.
+    headless.platform().NotePress();
+    std::uint32_t pressedAt = platform::TimeGetTime();
+    FadeInText(0, 0, "X", 255, 255, 255);
+    FadeOutText(0, 0, "X", 255, 255, 255);
+    EXPECT_EQ(std::tuple(texts().size(), platform::TimeGetTime()), std::tuple(765u, pressedAt));
+    platform::BeginSkippableWait();
+    FadeOutText(0, 0, "X", 1, 1, 1);
+    EXPECT_EQ(texts().size(), 766u);
 }
 
 }  // namespace

@@ -109,6 +109,10 @@ const Start kStarts[] = {
      {"Player hit!  Health = 100", "shield activated", "Enemy hit!  Health = 100"}},
     {"ABadKeyScriptLine", {}, "", "1 SPACE\n2 JUMP\n", {}, 2,
      "farhaven: keys.txt:2: 'JUMP' is neither a key nor an event\n"},
+    // The player's keys are checked before the window opens; {folder} is the game's.
+    {"ABadKeyName", {}, "[KEYS]\nFIRE=Keypad 44\n", "", {}, 2,
+     "Far Haven: {folder}/quorlat.ctl:2: 'Keypad 44' is no key (keys go by names such as Left, "
+     "Space, S, Keypad 4, Left Ctrl)\n"},
     {"ARecordingThatCannotBeWritten", {"--record", "no-such-folder/r.keys"}, "", "", {}, 2,
      "farhaven: no-such-folder/r.keys: cannot write the key recording (No such file or directory)\n"},
     {"AnUnknownOption", {"--bogus"}, "", "", {}, 2, "farhaven: unknown option '--bogus'\n" + Usage()},
@@ -150,7 +154,11 @@ TEST_P(Starts, EndAsTheySayWithTheirLinesInOrder) {
     }
     arguments.insert(arguments.end(), start.arguments.begin(), start.arguments.end());
     GameResult run = folder.Run(arguments);
-    EXPECT_EQ(std::tuple(run.exitCode, run.errors), std::tuple(start.exitCode, start.errors));
+    std::string errors = start.errors;
+    if (std::size_t at = errors.find("{folder}"); at != std::string::npos) {
+        errors.replace(at, 8, folder.path().string());
+    }
+    EXPECT_EQ(std::tuple(run.exitCode, run.errors), std::tuple(start.exitCode, errors));
     std::vector<std::string> lines = Lines(run.log);
     auto at = lines.begin();
     for (const std::string& line : start.inOrder) {
@@ -206,6 +214,9 @@ struct Recording {
     std::vector<std::string> options;  // given to the run and its replay alike
     int exitCode;
     const char* recorded;  // the end of the recording
+    // The played run's control file (the replay has none): the player's
+    // keys change nothing that a key script names.
+    const char* controlFile = "";
 };
 
 // clang-format off
@@ -218,6 +229,10 @@ const Recording kRecordings[] = {
     // they fail, and the error handler ends the game.
     {"AHandlerFails", "1-30 RIGHT\n31+ SPACE\n", {"--fail", "ddraw.surface@20"}, 1,
      "1-19 RIGHT\n# the run ended in frame 19\n"},
+    // The title skipped, two pauses with keys held in them, the farewell skipped.
+    {"PausedAndSkipped", "0 UP\n1-10 RIGHT\n20-21 P\n22-40 SPACE LEFT\n50 P\n60 P\n61-70 R\n75 P\n80 ESC SKIP\n",
+     {}, 0, "version 1\n0 SKIP\n1-10 RIGHT\n20-21 P\n22-40 LEFT SPACE\n50 P\n60 P\n61-70 R\n75 P\n"
+     "80 ESC\n80 SKIP\n# the run ended in frame 80\n", "[KEYS]\nFIRE=F\nLEFT=Space, Keypad 4\n"},
 };
 // clang-format on
 
@@ -231,6 +246,7 @@ TEST_P(KeyRecording, TheFileIsCompleteAndReplaysTheSameGame) {
     const Recording& recording = GetParam();
     RunFolder folder;
     folder.Write("played.keys", recording.keys);
+    if (*recording.controlFile != 0) folder.Write("quorlat.ctl", recording.controlFile);
     auto with = [&](std::vector<std::string> arguments) {
         arguments.insert(arguments.end(), recording.options.begin(), recording.options.end());
         return arguments;
@@ -241,6 +257,7 @@ TEST_P(KeyRecording, TheFileIsCompleteAndReplaysTheSameGame) {
     EXPECT_GT(FramesReadByPython(folder.path() / "played.wav"), 0u);  // its sound file is whole too
     EXPECT_TRUE(ReadFile(folder.path() / "recorded.keys").ends_with(recording.recorded))
         << ReadFile(folder.path() / "recorded.keys");
+    std::filesystem::remove(folder.path() / "quorlat.ctl");
     GameResult replayed = folder.Run(with({"--headless", "--keys", "recorded.keys"}));
     EXPECT_EQ(replayed.exitCode, recording.exitCode) << replayed.errors;
     EXPECT_GT(played.log.size(), 1000u);

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "e2e/readme_examples.h"
 #include "platform/api/options.h"
 #include "support/game_run.h"
 
@@ -39,15 +40,22 @@ std::string RealWindowMissing() {
         GTEST_SKIP() << missing;                                                 \
     }
 
+// Waits up to the seconds given for the log to hold the line; how long it took.
+double SecondsUntil(const RunFolder& folder, const std::string& line, double seconds) {
+    auto start = std::chrono::steady_clock::now();
+    std::chrono::duration<double> waited{};
+    while (CountLines(folder.LogSoFar(), line) == 0 && waited.count() < seconds) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        waited = std::chrono::steady_clock::now() - start;
+    }
+    return waited.count();
+}
+
 // Starts the game and waits for its first frame (the title fades take about
 // ten seconds).
 void StartAndWaitForPlay(RunFolder& folder, const std::vector<std::string>& arguments) {
     folder.Start(arguments, 120);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
-    while (folder.LogSoFar().find("before frame") == std::string::npos) {
-        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << folder.LogSoFar().substr(0, 500);
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    ASSERT_LT(SecondsUntil(folder, "before frame", 90), 90) << folder.LogSoFar().substr(0, 500);
 }
 
 void Keys(const std::string& xdotoolArguments) {
@@ -116,11 +124,7 @@ TEST(RealWindow, AGamePlayedWithTheRealKeyboardAndScreen) {
     int ship = Ship(before);
     EXPECT_GT(ship, 800) << "the ship";
 
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (CountLines(folder.LogSoFar(), "rendering hero death sequence") == 0) {
-        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the ship was never hit";
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    ASSERT_LT(SecondsUntil(folder, "rendering hero death sequence", 30), 30) << "never hit";
     std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the explosion is over
     EXPECT_LT(Ship(Screen(folder)), ship / 4) << "the wreck is not drawn";
     Keys("keydown r sleep 0.15 keyup r");
@@ -139,8 +143,11 @@ TEST(RealWindow, AGamePlayedWithTheRealKeyboardAndScreen) {
     Keys("key alt+Return sleep 0.5");
     EXPECT_EQ(WindowSize(), ScreenSize()) << "and Alt+Enter again full screen";
 
+    auto escape = std::chrono::steady_clock::now();
     Keys("keydown Escape sleep 0.3 keyup Escape");  // held for frames, as a finger holds it
     GameResult run = folder.Finish();
+    std::chrono::duration<double> farewell = std::chrono::steady_clock::now() - escape;
+    EXPECT_GT(farewell.count(), 4.5) << "Escape's own press cut the farewell short";
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_EQ(CountLines(run.log, "shield activated"), 1) << "one press, one shield";
     for (const char* line : {"[UPARROW] pressed", "[RIGHTARROW] pressed", "[ESC] pressed"}) {
@@ -159,6 +166,51 @@ TEST(RealWindow, CtrlCDuringTheTitleEndsTheGameAtOnce) {
     EXPECT_EQ(WEXITSTATUS(run.status), 130);
     EXPECT_LT(run.toEnd.count(), 2.5) << "the fades were waited out";
     EXPECT_EQ(CountLines(folder.LogSoFar(), "before frame"), 0) << "the game was played";
+}
+
+// The README's windowed command, played as a newcomer would: a key skips
+// the title (about ten seconds of fades), P pauses with PAUSED in the
+// middle of the screen and goes on, and a key after Escape ends the
+// farewell (five seconds) at once; the recording says so.
+TEST(RealWindow, AKeySkipsTheTitleAndTheFarewellAndPPausesTheReadmesGame) {
+    REQUIRE_REAL_WINDOW();
+    std::vector<std::string> arguments;
+    for (const std::string& command : ReadReadmeExamples().commands) {
+        if (command.find("--headless") == std::string::npos) arguments = CommandArguments(command);
+    }
+    ASSERT_FALSE(arguments.empty()) << "the README shows no windowed command";
+    RunFolder folder;
+    folder.Start(arguments, 120);
+    ASSERT_LT(SecondsUntil(folder, "fadeintext: FAR HAVEN", 60), 60) << folder.LogSoFar();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the window takes the focus
+    Keys("key space");
+    EXPECT_LT(SecondsUntil(folder, "before frame", 60), 3) << "the title was not skipped";
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    Keys("keydown p sleep 0.1 keyup p");
+    ASSERT_LT(SecondsUntil(folder, "paused", 5), 5);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    std::system(("import -window \"$(xdotool search --name '^Far Haven$' | head -n1)\" " +
+                 (folder.path() / "window.png").string())
+                    .c_str());
+    Picture paused = ReadPicture(folder.path() / "window.png");  // the window alone
+    ASSERT_GT(paused.width, 0) << paused.error;
+    EXPECT_GT(Lit(paused, 350, 290, 450, 320, true), 50) << "PAUSED in the middle";
+    Keys("keydown p sleep 0.1 keyup p");
+    EXPECT_LT(SecondsUntil(folder, "resumed", 5), 5);
+    Keys("keydown Escape sleep 0.2 keyup Escape");
+    ASSERT_LT(SecondsUntil(folder, "[ESC] pressed", 5), 5);
+    auto pressed = std::chrono::steady_clock::now();
+    Keys("key space");
+    GameResult run = folder.Finish();
+    std::chrono::duration<double> farewell = std::chrono::steady_clock::now() - pressed;
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_LT(farewell.count(), 2.5) << "the farewell was not cut short";
+    std::string recorded = ReadFile(folder.path() / arguments.back());
+    std::size_t escape = recorded.find(" ESC\n");
+    EXPECT_TRUE(recorded.find("\n0 SKIP\n") != std::string::npos &&
+                recorded.find(" P\n") != std::string::npos && escape != std::string::npos &&
+                recorded.find(" SKIP", escape) != std::string::npos)
+        << recorded;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <span>
 #include <string_view>
 
+#include "config/key_bindings.h"
 #include "config/settings.h"
 #include "display/draw_manager.h"
 #include "display/image_loader.h"
@@ -261,6 +262,14 @@ TEST(Output, ControlFileWritesEveryKeyAtItsDefault) {
     folder.Write("quorlat.ctl", marked);
     for (const auto& [key, value] : read()) EXPECT_EQ(value, "7" + defaults.at(key)) << key;
     ResetConfiguration();
+    // [KEYS] lists every action with its own key.
+    auto keys = ProfileFile::Parse(GeneratedFiles().at("quorlat.ctl")).Section("KEYS");
+    ASSERT_EQ(keys.size(), kBindableActions.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(std::tuple(keys[i].key, platform::RealKeyByName(keys[i].value)),
+                  std::tuple(std::string(kBindableActions[i].name),
+                             platform::RealKeyByName(kBindableActions[i].ownKey)));
+    }
 }
 
 }  // namespace

@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 #include "common/game_random.h"
+#include "common/window_metrics.h"
 #include "config/settings.h"
 #include "display/draw_manager.h"
 #include "sound/sound_manager.h"
@@ -294,6 +296,22 @@ TEST_F(RenderTest, TheHeadsUpLineShowsHealthShieldsAndAScoreOfSixDigitsThatWraps
     EXPECT_FALSE(TextIn(0, 560, 800, 576));
 }
 
+// The ship starts, and spends most of the game, on the bottom row over the
+// start of the heads-up line: the health text reads over it and over the
+// raised shield's ring, each glyph edged in black, the ship around them.
+TEST_F(RenderTest, TheHeadsUpLineReadsOverTheShipAndItsShieldAtTheShipsHome) {
+    std::tie(player->x, player->y) = Place(1, 530);
+    shieldOn = 1;
+    RenderFrame();
+    std::map<std::uint16_t, int> seen;  // in "HEALTH = 100", at x 1 to 97, y 576 to 592
+    for (int y = 575; y < 593; ++y) {
+        for (int x = 0; x < 98; ++x) ++seen[ScreenPixel(x, y)];
+    }
+    EXPECT_GT(seen[static_cast<std::uint16_t>(PackColor(192, 255, 192))], 100) << "the text";
+    EXPECT_GT(seen[0], 200) << "its outline";
+    EXPECT_GT(seen[tc::kShip[0]] + seen[tc::kShield[0]], 500) << "the ship and the ring around it";
+}
+
 TEST_F(RenderTest, ADeadShipIsNotDrawnButARaisedShieldStillIs) {
     player->x = 300;
     player->visible = false;
@@ -366,7 +384,11 @@ TEST_P(ShieldAtTheEdge, ShowsThePartOfTheRingOnTheScreenAndNothingOutsideIt) {
     };
     std::vector<std::uint16_t> screen = PixelsOf(*theDrawManager.primary);
     int shown = 0, wrong = 0;
+    // The heads-up line, its cells (textHeight + 4 tall) and outline, is
+    // drawn over everything.
+    const int headsUpTop = (edge.vres / textHeight - 2) * textHeight - 1;
     for (int y = 0; y < edge.vres; ++y) {
+        if (y >= headsUpTop && y <= headsUpTop + textHeight + 5) continue;
         for (int x = 0; x < edge.hres; ++x) {
             bool ring = screen[static_cast<std::size_t>(y) * edge.hres + x] == tc::kShield[0];
             shown += ring;

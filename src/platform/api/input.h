@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "platform/api/codes.h"
 #include "platform/api/window.h"
@@ -73,5 +76,31 @@ public:
 };
 
 HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input);
+
+// A key of the real keyboard by its usual name ("Left", "Space", "S",
+// "Keypad 4", "Left Ctrl"; in any case), as a number that tells keys apart;
+// none for a name that is no key.
+std::optional<std::uint32_t> RealKeyByName(std::string_view name);
+
+// A real key that reads as one of the game's keys.
+struct KeyBinding {
+    std::uint32_t realKey = 0;  // from RealKeyByName
+    std::uint8_t gameKey = 0;   // a scan code
+};
+
+// From now on the real keyboard is read through the bindings, before
+// anything else sees it: a bound key reads as its game key, and a game key
+// that has bindings is read from them alone (the real key that read as it
+// before reads as nothing, unless bound itself). Key scripts name the
+// game's keys, so a headless run reads them as they are.
+void BindKeys(const std::vector<KeyBinding>& bindings);
+
+// The waits a player may cut short, the title's fades and the farewell: a
+// press of a key, a game-controller button or a mouse button ends them.
+// The title's wait begins with the run; BeginSkippableWait starts another,
+// forgetting the presses before it. SkipRequested says whether a press came
+// since (and stays true until the next wait begins).
+void BeginSkippableWait();
+bool SkipRequested();
 
 }  // namespace platform

@@ -62,6 +62,9 @@ public:
     // start) and play state. Refused for a buffer it did not make, leaving
     // copy as it was.
     virtual HRESULT DuplicateSoundBuffer(SoundBuffer* source, SoundBuffer*& copy) = 0;
+    // Holds every sound that is playing where it is, in silence, until let
+    // go, when each goes on from there (a paused game).
+    virtual HRESULT HoldAll(bool hold) = 0;
 };
 
 // The default output device; a silent one where the machine has no output.

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/api/codes.h"
 #include "platform/api/display.h"
@@ -52,6 +53,12 @@ public:
     // The keys held down now, as bits 0x80 in a cleared state of scan codes.
     // The shared keyboard calls it for every successful reading.
     virtual void ReadKeys(KeyState& keys) = 0;
+    // The player's own keys (the control file's [KEYS]): a real keyboard is
+    // read through them from now on. A key script names the game's keys.
+    virtual void BindKeys(const std::vector<KeyBinding>& /*bindings*/) {}
+    // A press that a key script puts in the frame (0: the start-up, before
+    // the first frame): it cuts short the waits of that frame (skippable).
+    virtual bool ScriptedPress(std::uint32_t /*frame*/) { return false; }
 
     // The display's edge. The shared display device (core/display/display_device.h)
     // keeps every surface in memory in the screen's format; the backend

@@ -111,6 +111,23 @@ bool Platform::CloseFiles() {
     return recorded && sounded && logged && !screenshotFailed_;
 }
 
+void Platform::BeginSkippableWait() {
+    pressed_ = false;
+    skipTaken_ = false;
+}
+
+// The system's events are taken in first: a wait draws no frame, and so
+// looks at no message, while it lasts.
+bool Platform::SkipRequested() {
+    backend_->PumpEvents();
+    bool skip = pressed_ || backend_->ScriptedPress(frame_);
+    if (skip && !skipTaken_) {
+        skipTaken_ = true;
+        if (recorder_) recorder_->SkipTaken(frame_);
+    }
+    return skip;
+}
+
 void Platform::NoteFlip() {
     if (frame_ == frameEnded_) return;  // only a frame's first flip ends it
     frameEnded_ = frame_;

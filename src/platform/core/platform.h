@@ -79,6 +79,13 @@ public:
     // log): false when one could not be written in full.
     bool CloseFiles();
 
+    // The waits a player may cut short (api/input.h): a press of a key, a
+    // button or the mouse, from the system or a key script, ends them. The
+    // first wait begins with the run; a skip taken is recorded once a wait.
+    void NotePress() { pressed_ = true; }
+    void BeginSkippableWait();
+    bool SkipRequested();
+
     // The keyboard lost the foreground (or a key script says so): every
     // keyboard device stays unacquired until it is acquired again.
     void NoteKeyboardLost() { ++keyboardLosses_; }
@@ -99,6 +106,8 @@ private:
     std::uint32_t frameEnded_ = 0;
     std::uint32_t keyboardLosses_ = 0;
     bool ending_ = false;
+    bool pressed_ = false;
+    bool skipTaken_ = false;
     bool closeDelivered_ = false;
     bool screenshotFailed_ = false;
 };

@@ -42,6 +42,7 @@ public:
     void EndOfFrame(std::uint32_t frame) override;
     // The script's keys of the frame being read, and the keys a test holds.
     void ReadKeys(KeyState& keys) override;
+    bool ScriptedPress(std::uint32_t frame) override { return keyScript_.PressAt(frame); }
 
     PixelFormat ScreenFormat() const override;
     HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) override;

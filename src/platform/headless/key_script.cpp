@@ -85,6 +85,11 @@ public:
         ParseFrames(words[0], entry);
         if (words.size() == 1) Fail("no key or event after the frames");
         for (std::size_t i = 1; i < words.size(); ++i) i = ParseWord(words, i, entry);
+        if (entry.first == 0 && !entry.events.empty()) {
+            Fail(
+                "frame 0 is the start-up, which has no end for an event to come at; "
+                "an event comes at the end of frame 1 or later");
+        }
         return entry;
     }
 
@@ -100,7 +105,6 @@ private:
         }
         std::optional<std::uint32_t> number = WholeNumber(text);
         if (!number) Fail("frame number " + Quoted(text) + " is too large");
-        if (*number == 0) Fail("frames count from 1, not 0");
         return *number;
     }
 
@@ -139,6 +143,10 @@ private:
         std::string word = Upper(words[i]);
         if (std::optional<std::uint8_t> code = KeyWordCode(word)) {
             entry.keys.push_back(*code);
+            return i;
+        }
+        if (word == kSkipWord) {
+            entry.skip = true;
             return i;
         }
         if (std::optional<ScriptEvent::Kind> kind = SimpleEventKind(word)) {
@@ -203,6 +211,13 @@ void KeyScript::AddKeysDown(std::uint32_t frame, KeyState& keys) const {
         if (!entry.Covers(frame)) continue;
         for (std::uint8_t code : entry.keys) keys[code] |= KEY_DOWN;
     }
+}
+
+bool KeyScript::PressAt(std::uint32_t frame) const {
+    for (const ScriptEntry& entry : entries_) {
+        if (entry.Covers(frame) && (entry.skip || (frame == 0 && !entry.keys.empty()))) return true;
+    }
+    return false;
 }
 
 std::vector<ScriptEvent> KeyScript::EventsAt(std::uint32_t frame) const {

@@ -6,8 +6,12 @@
 // FRAMES is N, N-M or N+ (frames count from 1); a WORD is a key held during
 // those frames (ESC R S UP DOWN LEFT RIGHT SPACE, A-Z, 0-9) or an event at
 // the end of each of them (DEACTIVATE, ACTIVATE, CLOSE, UNACQUIRE, MOUSE X Y).
-// Words are case-insensitive; blank lines and comments are ignored, and so
-// are a byte-order mark and the CR of a CRLF line end.
+// Frame 0 is the start-up, before the first frame: a key named there is
+// pressed during the title, which cuts its fades short. SKIP is such a
+// press on any frame: on frame 0 the title's, on a frame whose Escape
+// starts the farewell, the farewell's. Words are case-insensitive; blank
+// lines and comments are ignored, and so are a byte-order mark and the CR
+// of a CRLF line end.
 #pragma once
 
 #include <cstdint>
@@ -27,7 +31,8 @@ struct ScriptEntry {
     std::uint32_t first = 1;
     std::uint32_t last = 1;  // inclusive; kOpenEnd for N+
     std::vector<std::uint8_t> keys;
-    std::vector<ScriptEvent> events;
+    std::vector<ScriptEvent> events;  // none when the entry covers frame 0
+    bool skip = false;                // SKIP
 
     bool Covers(std::uint32_t frame) const { return frame >= first && frame <= last; }
     bool operator==(const ScriptEntry&) const = default;
@@ -43,6 +48,8 @@ public:
 
     // Sets the bits of every key that a line covering the frame holds.
     void AddKeysDown(std::uint32_t frame, KeyState& keys) const;
+    // Whether a press comes during the frame's waits: SKIP, or on frame 0 any key.
+    bool PressAt(std::uint32_t frame) const;
     // The events at the end of the frame, in file order.
     std::vector<ScriptEvent> EventsAt(std::uint32_t frame) const;
 

@@ -17,7 +17,7 @@ struct PadButtonKey {
     std::uint8_t code;
 };
 
-inline constexpr std::array<PadButtonKey, 8> kPadButtonKeys = {{
+inline constexpr std::array<PadButtonKey, 9> kPadButtonKeys = {{
     {SDL_CONTROLLER_BUTTON_DPAD_UP, scancode::Up},
     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, scancode::Down},
     {SDL_CONTROLLER_BUTTON_DPAD_LEFT, scancode::Left},
@@ -26,6 +26,7 @@ inline constexpr std::array<PadButtonKey, 8> kPadButtonKeys = {{
     {SDL_CONTROLLER_BUTTON_B, scancode::S},      // shield
     {SDL_CONTROLLER_BUTTON_Y, scancode::R},      // bring a wreck back
     {SDL_CONTROLLER_BUTTON_BACK, scancode::Escape},
+    {SDL_CONTROLLER_BUTTON_START, scancode::P},  // pause and go on
 }};
 
 // A stick direction: the axis pushed past the dead zone, on the side of its

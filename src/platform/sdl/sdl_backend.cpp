@@ -128,11 +128,27 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
                 platform.DeliverEvent({hadFocus_ ? Kind::Deactivate : Kind::Unacquire, 0, 0});
             }
             break;
-        case SDL_KEYDOWN:
-            if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0 &&
-                event.key.repeat == 0) {
+        case SDL_KEYDOWN: {
+            // A key that goes down is a press that cuts a fade short; not
+            // one held that repeats, nor one the game has read as held
+            // already (the Escape that began the farewell, whose event may
+            // be taken in after the reading); Alt+Enter only changes the
+            // window.
+            if (event.key.repeat != 0) break;
+            bool alreadyRead = keysRead_[event.key.keysym.scancode];
+            if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0) {
                 ToggleFullScreen();
+            } else if (!alreadyRead) {
+                platform.NotePress();
             }
+            break;
+        }
+        case SDL_KEYUP:
+            keysRead_[event.key.keysym.scancode] = false;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONDOWN:
+            platform.NotePress();
             break;
         case SDL_MOUSEMOTION: {
             // The game is told where the mouse is on its picture.
@@ -228,7 +244,10 @@ bool SdlBackend::FinishSoundFile() {
 void SdlBackend::ReadKeys(KeyState& keys) {
     int count = 0;
     const Uint8* sdlState = SDL_GetKeyboardState(&count);
-    AddSdlKeysDown(sdlState, count, keys);
+    for (int key = 0; key < count && key < SDL_NUM_SCANCODES; ++key) {
+        keysRead_[static_cast<std::size_t>(key)] = sdlState[key] != 0;
+    }
+    keys_.AddKeysDown(sdlState, count, keys);
     if (gamepads_) gamepads_->AddKeysDown(keys);
 }
 

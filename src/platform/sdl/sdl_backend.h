@@ -3,6 +3,7 @@
 // real clock.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "platform/core/sound/sound_device.h"
 #include "platform/core/sound/wave_writer.h"
 #include "platform/sdl/sdl_gamepads.h"
+#include "platform/sdl/sdl_keyboard.h"
 #include "platform/sdl/sdl_screen.h"
 
 namespace platform {
@@ -46,6 +48,7 @@ public:
     void SetCursorVisible(bool visible) override;
     void ShowMessageBox(const std::string& text, const std::string& caption) override;
     void ReadKeys(KeyState& keys) override;
+    void BindKeys(const std::vector<KeyBinding>& bindings) override { keys_.Bind(bindings); }
 
     PixelFormat ScreenFormat() const override;
     HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) override;
@@ -79,6 +82,9 @@ private:
     bool hadFocus_ = false;
     std::uint16_t pictureWidth_ = 0;
     std::uint16_t pictureHeight_ = 0;
+    SdlKeyTable keys_;
+    // The keys down at the game's last reading, until let go.
+    std::array<bool, SDL_NUM_SCANCODES> keysRead_{};
     SilentSound silence_;
     // With --audio-out: what the first device that plays played.
     std::shared_ptr<WaveWriter> soundFile_;

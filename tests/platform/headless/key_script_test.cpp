@@ -27,7 +27,9 @@ TEST(KeyScript, AMissingFileAndEveryBadLineAreReportedWithTheFileAndLine) {
              {"", ":0: cannot read the key script (No such file or directory)"},
              {"1 UP\n\n3+4 UP",
               ":3: '3+4' is not a frame, a range of frames (N-M) or an open range (N+)"},
-             {"0 UP", ":1: frames count from 1, not 0"},
+             {"0-3 UP CLOSE",
+              ":1: frame 0 is the start-up, which has no end for an event to "
+              "come at; an event comes at the end of frame 1 or later"},
              {"7-5 UP", ":1: the range '7-5' ends before it starts"},
              {"99999999999 UP", ":1: frame number '99999999999' is too large"},
              {"5 # no keys", ":1: no key or event after the frames"},

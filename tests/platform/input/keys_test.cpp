@@ -78,4 +78,25 @@ TEST(Keyboard, ReadsTheScriptFrameByFrameAndTheRecordingReplaysIt) {
               "5 DEACTIVATE ACTIVATE MOUSE 300 65535 CLOSE\n# the run ended in frame 6\n");
 }
 
+// Frame 0 is the start-up: a key named there, or SKIP on any frame, is a
+// press during that frame's waits (keys held in later frames are none),
+// recorded once a wait as SKIP, the start-up's first.
+TEST(KeyScript, APressDuringTheTitleOrTheFarewellIsRecordedAsASkip) {
+    TempFolder folder;
+    platform::Options options;
+    options.recordFile = (folder.path() / "run.keys").string();
+    {
+        HeadlessPlatform headless(options);
+        headless.backend().SetKeyScript(KeyScript::Parse("0-2 space\n3 Skip\n", "k"));
+        std::vector<bool> skips;
+        for (int frame = 0; frame <= 3; ++frame, headless.platform().NoteKeyboardRead()) {
+            if (frame > 0) platform::BeginSkippableWait();
+            skips.insert(skips.end(), {platform::SkipRequested(), platform::SkipRequested()});
+        }
+        EXPECT_EQ(skips, (std::vector<bool>{true, true, false, false, false, false, true, true}));
+    }
+    EXPECT_EQ(ReadFile(options.recordFile),
+              "# Far Haven key script, version 1\n0 SKIP\n3 SKIP\n# the run ended in frame 4\n");
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/gamepad_mapping.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/sdl_keyboard.h"
 #include "shell/app_window.h"
 #include "support/headless_platform.h"
 
@@ -140,6 +141,14 @@ TEST(SdlWindow, IsScaledAndTellsTheGameOfFocusChangesAndOfTheCloseButton) {
     EXPECT_EQ(std::tuple(width, height), std::tuple(640 * options.scale, 480 * options.scale));
     sdl.PumpEvents();  // what the window's opening says comes first
     while (!platform::Current().queue().Empty()) platform::Current().queue().Take();
+    // A key held down repeats, which is no press; a click is one, and cuts a fade short.
+    SDL_Event repeat{.type = SDL_KEYDOWN};
+    repeat.key.repeat = 1;
+    SDL_PushEvent(&repeat);
+    EXPECT_FALSE(platform::SkipRequested());
+    SDL_Event click{.type = SDL_MOUSEBUTTONDOWN};
+    SDL_PushEvent(&click);
+    EXPECT_TRUE(platform::SkipRequested());
     for (Uint8 focus : {SDL_WINDOWEVENT_FOCUS_GAINED, SDL_WINDOWEVENT_FOCUS_LOST}) {
         SDL_Event event{.type = SDL_WINDOWEVENT};
         event.window.windowID = SDL_GetWindowID(sdl.window());
@@ -158,6 +167,28 @@ TEST(SdlWindow, IsScaledAndTellsTheGameOfFocusChangesAndOfTheCloseButton) {
               (std::vector<std::uintptr_t>{platform::WM_ACTIVATEAPP, 1, platform::WM_ACTIVATEAPP, 0,
                                            platform::WM_CLOSE, 0}));
     EXPECT_EQ(sdl.window(), nullptr);
+}
+
+// The player's own keys: a bound key reads as its game key, the key an
+// action had before reads as nothing, and every other key as itself.
+TEST(SdlKeys, AreReadThroughThePlayersBindings) {
+    namespace sc = platform::scancode;
+    platform::SdlKeyTable table;
+    table.Bind(
+        {{SDL_SCANCODE_F, sc::Space}, {SDL_SCANCODE_KP_4, sc::Left}, {SDL_SCANCODE_A, sc::Left}});
+    const std::pair<SDL_Scancode, int> reads[] = {
+        {SDL_SCANCODE_F, sc::Space}, {SDL_SCANCODE_KP_4, sc::Left}, {SDL_SCANCODE_A, sc::Left},
+        {SDL_SCANCODE_SPACE, -1},    {SDL_SCANCODE_LEFT, -1},       {SDL_SCANCODE_RIGHT, sc::Right},
+        {SDL_SCANCODE_Q, sc::Q}};
+    for (auto [real, game] : reads) {
+        std::vector<Uint8> state(SDL_NUM_SCANCODES);
+        state[real] = 1;
+        platform::KeyState keys{};
+        table.AddKeysDown(state.data(), SDL_NUM_SCANCODES, keys);
+        for (int code = 0; code < 256; ++code) {
+            ASSERT_EQ(keys[code], code == game ? platform::KEY_DOWN : 0) << real << " as " << code;
+        }
+    }
 }
 
 }  // namespace

@@ -54,7 +54,18 @@ void KeyRecorder::KeysRead(const KeyState& keys) {
 }
 
 void KeyRecorder::EventPosted(const ScriptEvent& event) {
-    events_.emplace_back(std::max<std::uint32_t>(frame_, 1), event);
+    events_.emplace_back(std::max<std::uint32_t>(frame_, 1), EventWords(event));
+}
+
+void KeyRecorder::SkipTaken(std::uint32_t frame) {
+    if (frame > 0) {
+        events_.emplace_back(frame, std::string(kSkipWord));
+        return;
+    }
+    // Before the first frame nothing but the first line is written yet.
+    std::string line = "0 " + std::string(kSkipWord) + "\n";
+    bool written = file_.seekable() ? file_.WriteAt(settledBytes_, line) : file_.Write(line);
+    if (written) settledBytes_ += line.size();
 }
 
 // A run that ends is written for good; the next one starts after it.
@@ -97,7 +108,7 @@ std::string KeyRecorder::EventLines(std::uint32_t last) const {
         std::uint32_t frame = pending->first;
         lines.append(std::to_string(frame));
         for (; pending != events_.end() && pending->first == frame; ++pending) {
-            lines.append(" ").append(EventWords(pending->second));
+            lines.append(" ").append(pending->second);
         }
         lines.append("\n");
     }

@@ -38,6 +38,9 @@ public:
     // end of the same frame. Those that come before the first frame go with
     // the first, the earliest a script can name.
     void EventPosted(const ScriptEvent& event);
+    // A press cut short the waits of the frame (the farewell), or of the
+    // start-up (frame 0: the title), which goes first in the file.
+    void SkipTaken(std::uint32_t frame);
 
     bool failed() const { return file_.failed(); }
     // Writes the end of the run and closes the file; false when it could
@@ -63,7 +66,8 @@ private:
     KeyState frameKeys_{};
     std::uint32_t runFirst_ = 0;  // 0 until the first frame is settled
     KeyState runKeys_{};
-    std::vector<std::pair<std::uint32_t, ScriptEvent>> events_;  // not yet written
+    // Not yet written: the frame and the words of each event.
+    std::vector<std::pair<std::uint32_t, std::string>> events_;
 };
 
 }  // namespace platform

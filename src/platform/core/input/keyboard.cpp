@@ -1,6 +1,9 @@
 #include "platform/core/input/keyboard.h"
 
+#include <SDL2/SDL.h>
+
 #include <array>
+#include <string>
 
 #include "platform/core/input/input_host.h"
 
@@ -82,6 +85,16 @@ HRESULT CreateInputSystem(std::unique_ptr<InputSystem>& input) {
     }
     input = std::make_unique<KeyboardInput>();
     return S_OK;
+}
+
+// A real keyboard's keys go by SDL's names for them, the ones SDL games
+// show their players; the number is SDL's scan code, the key's place.
+std::optional<std::uint32_t> RealKeyByName(std::string_view name) {
+    std::string text(name);
+    if (text.empty() || text.find('\0') != std::string::npos) return std::nullopt;
+    SDL_Scancode code = SDL_GetScancodeFromName(text.c_str());
+    if (code == SDL_SCANCODE_UNKNOWN) return std::nullopt;
+    return static_cast<std::uint32_t>(code);
 }
 
 std::optional<std::uint8_t> LetterScanCode(char letter) {

@@ -34,4 +34,8 @@ std::optional<ScriptEvent::Kind> SimpleEventKind(std::string_view upperWord);
 // The event as a script writes it: "CLOSE", "MOUSE 12 34".
 std::string EventWords(const ScriptEvent& event);
 
+// A press of a key, a button or the mouse that cuts short the waits of its
+// frame (the farewell), or on frame 0 the title's.
+inline constexpr std::string_view kSkipWord = "SKIP";
+
 }  // namespace platform

@@ -38,7 +38,9 @@ void Mixer::Mix(std::int16_t* out, std::size_t frames) {
     while (frames > 0) {
         std::size_t block = std::min(frames, kBlockFrames);
         std::fill_n(sum_.begin(), block * channels, 0);
-        for (const auto& voice : voices_) voice->MixInto(sum_.data(), block * channels);
+        if (!held_) {
+            for (const auto& voice : voices_) voice->MixInto(sum_.data(), block * channels);
+        }
         limiter_.Process(sum_.data(), out, block);
         out += block * channels;
         frames -= block;
@@ -48,6 +50,11 @@ void Mixer::Mix(std::int16_t* out, std::size_t frames) {
 void Mixer::DropFinished() {
     std::lock_guard lock(mutex_);
     std::erase_if(voices_, [](const auto& voice) { return voice->Finished(); });
+}
+
+void Mixer::Hold(bool hold) {
+    std::lock_guard lock(mutex_);
+    held_ = hold;
 }
 
 std::size_t Mixer::VoiceCount() {

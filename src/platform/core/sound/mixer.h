@@ -51,11 +51,14 @@ public:
     // Drops the voices that have finished (game thread).
     void DropFinished();
     std::size_t VoiceCount();
+    // While held, every voice stays where it is and the output is silence.
+    void Hold(bool hold);
 
 private:
     MixFormat format_;
     std::mutex mutex_;
     std::vector<std::shared_ptr<Voice>> voices_;
+    bool held_ = false;
     Limiter limiter_;
     std::vector<std::int32_t> sum_;  // one block of frames, made once
 };

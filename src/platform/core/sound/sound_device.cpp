@@ -42,6 +42,14 @@ HRESULT MixingSoundDevice::CreateSoundBuffer(const SoundBufferDescription& descr
     return S_OK;
 }
 
+// What played up to now is played first: a clocked device moves its voices
+// on to the hold, and the time held passes in silence.
+HRESULT MixingSoundDevice::HoldAll(bool hold) {
+    CatchUp();
+    mixer_.Hold(hold);
+    return S_OK;
+}
+
 HRESULT MixingSoundDevice::DuplicateSoundBuffer(SoundBuffer* source, SoundBuffer*& copy) {
     CatchUp();
     FreeSpentCopies();

@@ -27,6 +27,7 @@ public:
     HRESULT CreateSoundBuffer(const SoundBufferDescription& description,
                               SoundBuffer*& buffer) override;
     HRESULT DuplicateSoundBuffer(SoundBuffer* source, SoundBuffer*& copy) override;
+    HRESULT HoldAll(bool hold) override;
 
     bool audible() const override { return output_ == SoundOutput::Audible; }
     MixFormat mixFormat() const override { return mixer_.format(); }
