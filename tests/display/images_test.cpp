@@ -43,22 +43,39 @@ std::vector<std::uint16_t> ImagePixels(const ImageBuffer& image) {
     return {image.pixels.get(), image.pixels.get() + std::size_t{image.width} * image.height};
 }
 
-TEST(TgaLoader, ConvertsEveryPixelToTheScreensFormatIgnoringBit15) {
-    const std::pair<bool, std::vector<std::uint16_t>> formats[] = {
-        {false, {0xF800, 0x001F, 0x07C0, 0xFFDF, 0, 0xF800}},
-        {true, {0x7C00, 0x001F, 0x03E0, 0x7FFF, 0, 0x7C00}}};
-    for (const auto& [rgb555, expected] : formats) {
+// Each screen format gives its channels' bits, the colours packed in them,
+// and the TGA pixels converted to them.
+TEST(TgaLoader, ConvertsEveryPixelToTheScreensFormatAndItsPackedColoursIgnoringBit15) {
+    struct Format {
+        bool rgb555;
+        std::uint32_t bits[3];
+        std::uint32_t white, pale, dimGreen;
+        std::vector<std::uint16_t> expected;
+    };
+    // clang-format off
+    const Format formats[] = {
+        {false, {5, 6, 5}, 0xFFFF, 0xC7F8, 0x0020, {0xF800, 0x001F, 0x07C0, 0xFFDF, 0, 0xF800}},
+        {true, {5, 5, 5}, 0x7FFF, 0x63F8, 0, {0x7C00, 0x001F, 0x03E0, 0x7FFF, 0, 0x7C00}},
+    };
+    // clang-format on
+    for (const Format& f : formats) {
         platform::Options options;
-        options.rgb555 = rgb555;
+        options.rgb555 = f.rgb555;
         HeadlessPlatform headless(options);
         ScopedDisplay display;
+        EXPECT_EQ(std::tuple(redBits, greenBits, blueBits),
+                  std::tuple(f.bits[0], f.bits[1], f.bits[2]));
+        EXPECT_EQ(std::tuple(PackColor(0, 0, 0), PackColor(255, 255, 255), PackColor(192, 255, 192),
+                             PackColor(0, 4, 0)),
+                  std::tuple(0u, f.white, f.pale, f.dimGreen))
+            << f.rgb555;
         TempFolder folder;
         auto image = TgaLoader().Load(
             folder.Write("x.tga", Tga(3, 2, {0x7C00, 0x001F, 0x03E0, 0x7FFF, 0x8000, 0xFC00}))
                 .c_str());
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(std::tuple(image->width, image->height), std::tuple(3, 2));
-        EXPECT_EQ(ImagePixels(*image), expected) << rgb555;
+        EXPECT_EQ(ImagePixels(*image), f.expected) << f.rgb555;
     }
 }
 

@@ -44,10 +44,11 @@ protected:
     }
     void TearDown() override { ResetGame(); }
 
-    // Runs the loop once more, as from a fresh frame; what it wrote.
-    std::string Loop() {
+    // Runs the loop once more, the last frame having ended when said; what
+    // it wrote.
+    std::string Loop(std::uint32_t lastEnd = 0) {
         record = {};
-        lastFrameEndMs = 0;
+        lastFrameEndMs = lastEnd;
         std::size_t mark = headless.debugText().size();
         RunFrameLoop(CountingFrame);
         return headless.debugText().substr(mark);
@@ -86,11 +87,8 @@ TEST_F(FrameLoopTest, ARaisedShieldLastsExactlyItsLifeAndNoLifeIsOneMillisecond)
 TEST_F(FrameLoopTest, AReadingUpTo500MsBeforeTheLastFrameRunsNone) {
     // The first pass reads the clock one millisecond on (its empty peek).
     for (auto [ahead, passes] : {std::pair{500, 2}, {501, 1}}) {
-        record = {};
-        lastFrameEndMs = clock().Now() + 1 + static_cast<std::uint32_t>(ahead);
-        std::size_t mark = headless.debugText().size();
-        RunFrameLoop(CountingFrame);
-        EXPECT_EQ(CountLines(headless.debugText().substr(mark), "before frame"), passes) << ahead;
+        std::string wrote = Loop(clock().Now() + 1 + static_cast<std::uint32_t>(ahead));
+        EXPECT_EQ(CountLines(wrote, "before frame"), passes) << ahead;
         EXPECT_EQ(record.frames, 1);
     }
 }

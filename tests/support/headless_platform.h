@@ -23,12 +23,13 @@ public:
     explicit HeadlessPlatform(platform::Options options = {});
 
     platform::Platform& platform() { return scoped_.get(); }
-    platform::HeadlessBackend& backend() { return *backend_; }
+    platform::HeadlessBackend& backend() {
+        return static_cast<platform::HeadlessBackend&>(platform().backend());
+    }
     // Everything written to the debug channel so far.
     const std::string& debugText() { return scoped_.get().debug().Transcript(); }
 
 private:
-    platform::HeadlessBackend* backend_;  // owned by the installed platform
     platform::ScopedPlatform scoped_;
 };
 

@@ -1,7 +1,7 @@
-// The mouse on the window, taken to the picture's pixel under it: at the
-// picture's edges and corners, on the black border round it and past its
-// last pixel, with the picture fitted, at a whole multiple, and shown
-// smaller than it is.
+// The picture's place on the window, and the mouse on the window taken to
+// the picture's pixel under it: at the picture's edges and corners, on the
+// black border round it and past its last pixel, with the picture fitted, at
+// a whole multiple, and shown smaller than it is.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -22,20 +22,29 @@ int Required(int at, int shownAt, int shownSize, int size) {
     return shownSize % size == 0 ? (at - shownAt) / (shownSize / size) : -1;
 }
 
+// The picture keeps its aspect, centred, and integer scale takes whole
+// multiples; the mouse anywhere on the window lands on it.
 TEST(PictureAt, TheWindowsEdgesCornersAndBorderLandOnThePicturesOwnEdges) {
-    const std::tuple<const char*, std::array<int, 2>, bool> windows[] = {
-        {"fitted, bordered left and right", {1920, 1080}, false},
-        {"fitted, bordered above and below", {1000, 1000}, false},
-        {"fitted, a little larger", {1001, 751}, false},
-        {"integer, bordered all round", {1920, 1300}, true},
-        {"smaller than the picture", {700, 900}, false},
-        {"smaller, integer asked", {333, 250}, true},
+    using platform::PictureRect;
+    const std::tuple<const char*, std::array<int, 2>, bool, PictureRect> windows[] = {
+        {"fitted, bordered left and right", {1920, 1080}, false, {240, 0, 1440, 1080}},
+        {"integer, bordered all round", {1920, 1080}, true, {560, 240, 800, 600}},
+        {"fitted, bordered above and below", {1000, 1000}, false, {0, 125, 1000, 750}},
+        {"fitted, a little larger", {1001, 751}, false, {0, 0, 1001, 751}},
+        {"fitted, rounded to the nearest pixel", {1000, 701}, false, {32, 0, 935, 701}},
+        {"integer, a little larger", {1000, 701}, true, {100, 50, 800, 600}},
+        {"integer, twice", {1920, 1300}, true, {160, 50, 1600, 1200}},
+        {"smaller than the picture", {700, 900}, false, {0, 187, 700, 525}},
+        {"smaller, integer asked", {700, 900}, true, {0, 187, 700, 525}},
+        {"smaller in both, integer asked", {333, 250}, true, {0, 0, 333, 250}},
     };
-    for (const auto& [what, output, integerScale] : windows) {
-        const platform::PictureRect shown =
+    for (bool integerScale : {false, true})  // a minimised window shows nothing
+        EXPECT_EQ(platform::FitPicture(0, 600, 800, 600, integerScale), PictureRect{});
+    for (const auto& [what, output, integerScale, fitted] : windows) {
+        const PictureRect shown =
             platform::FitPicture(output[0], output[1], kSize[0], kSize[1], integerScale);
+        ASSERT_EQ(shown, fitted) << what;
         const int shownAt[2] = {shown.x, shown.y}, shownSize[2] = {shown.w, shown.h};
-        ASSERT_GT(shown.w, 0) << what;
         // Along every pixel of lines across the window and down it, and a
         // pixel beyond: lines outside it, on its edges, on the picture's
         // first and last, and one past them.

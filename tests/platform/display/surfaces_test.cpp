@@ -1,5 +1,5 @@
-// Surfaces and what is drawn on them: blits, text, the picture's place on
-// the screen, and its conversion to the window's pixels.
+// Surfaces and what is drawn on them: blits, text, and the picture's
+// conversion to the window's pixels.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,15 +10,14 @@
 #include "platform/core/display/argb_picture.h"
 #include "platform/core/display/blitter.h"
 #include "platform/core/display/memory_surface.h"
-#include "platform/core/display/picture_fit.h"
 #include "platform/core/display/screen_format.h"
 #include "platform/core/display/text_drawer.h"
 #include "support/headless_platform.h"
 
 namespace {
 
-// Memory surfaces and the pixel loops, and the picture on its way out: as
-// ARGB, and fitted to a screen of any shape.
+// Memory surfaces and the pixel loops, and the picture on its way out as
+// ARGB.
 
 using platform::BlitKeyed;
 using platform::Rect;
@@ -82,18 +81,6 @@ TEST_F(Text, IsClippedAtEveryEdgeOfItsSurface) {
         for (int row = 40; row < 64; ++row)
             middle.insert(middle.end(), &large[row * 160 + 40], &large[row * 160 + 120]);
         EXPECT_EQ(draw(80, 24, x, y), middle) << x << "," << y;
-    }
-}
-
-TEST(PictureFit, ThePictureKeepsItsAspectCentredAndIntegerScaleTakesWholeMultiples) {
-    using platform::PictureRect;
-    for (auto [w, h, fit, integer] :
-         {std::tuple{1920, 1080, PictureRect{240, 0, 1440, 1080}, PictureRect{560, 240, 800, 600}},
-          {700, 900, {0, 187, 700, 525}, {0, 187, 700, 525}},   // smaller: scaled down
-          {1000, 701, {32, 0, 935, 701}, {100, 50, 800, 600}},  // rounded to the nearest pixel
-          {0, 600, {}, {}}}) {                                  // a minimised window
-        EXPECT_EQ(platform::FitPicture(w, h, 800, 600, false), fit) << w << "x" << h;
-        EXPECT_EQ(platform::FitPicture(w, h, 800, 600, true), integer) << w << "x" << h;
     }
 }
 
