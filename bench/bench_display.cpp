@@ -10,11 +10,11 @@
 #include <random>
 #include <vector>
 
-#include "platform/core/argb_convert.h"
-#include "platform/core/argb_picture.h"
-#include "platform/core/memory_surface.h"
+#include "platform/core/display/argb_convert.h"
+#include "platform/core/display/argb_picture.h"
+#include "platform/core/display/memory_surface.h"
+#include "platform/core/display/screen_format.h"
 #include "platform/core/platform.h"
-#include "platform/core/screen_format.h"
 #include "platform/headless/headless_backend.h"
 
 namespace {

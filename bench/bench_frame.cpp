@@ -21,7 +21,7 @@
 #include "display/image_loader.h"
 #include "display/text_overlay.h"
 #include "platform/api/system.h"
-#include "platform/core/argb_picture.h"
+#include "platform/core/display/argb_picture.h"
 #include "platform/core/platform.h"
 #include "platform/headless/headless_backend.h"
 #include "shell/app_window.h"

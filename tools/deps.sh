@@ -24,8 +24,9 @@ GAME_PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libs
 # installed menu entry, dpkg-dev and file for CPack to make the Debian
 # package (dpkg-shlibdeps works out its dependencies), lintian to check it,
 # clang for the fuzz targets with the sanitizer runtime of whichever clang
-# that is (libclang-rt-dev follows the default clang).
+# that is (libclang-rt-dev follows the default clang), strace to see that
+# the player's files are synced before they are closed.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox desktop-file-utils
-               dpkg-dev file lintian clang libclang-rt-dev)
+               dpkg-dev file lintian clang libclang-rt-dev strace)
 # appstreamcli checks the software centres' description of the game.
 TEST_PACKAGES+=(appstream)

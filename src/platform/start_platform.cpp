@@ -1,16 +1,15 @@
 // The one place that knows both backends.
+#include <optional>
+
 #include "platform/api/start.h"
-#include "platform/core/interrupt.h"
+#include "platform/core/os/interrupt.h"
+#include "platform/core/os/player_files.h"
 #include "platform/core/platform.h"
-#include "platform/core/player_files.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace platform {
 namespace {
-
-// As shells report a program that a signal ended: 130 for Ctrl-C.
-constexpr int kInterruptedExitBase = 128;
 
 std::unique_ptr<Backend> MakeBackend(const Options& options) {
     if (options.headless) return std::make_unique<HeadlessBackend>(options);
@@ -32,7 +31,7 @@ public:
 
     int Finish(int gameExitCode) override {
         if (!installed_.get().CloseFiles()) return kBadFileExitCode;
-        if (int signal = CaughtInterrupt(); signal != 0) return kInterruptedExitBase + signal;
+        if (std::optional<int> interrupted = InterruptedExitCode()) return *interrupted;
         return gameExitCode;
     }
 

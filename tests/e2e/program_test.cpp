@@ -285,12 +285,12 @@ TEST_P(Interrupted, TheGameEndsWithItsFilesWholeAndTheRecordingReplays) {
     RunFolder folder;
     folder.Write("played.keys", "1-300 RIGHT\n301+ SPACE LEFT\n");
     // Signalled once the game has played for a while.
-    int status = PlayAndSignal(folder,
-                               {"--headless", "--keys", "played.keys", "--record", "recorded.keys",
-                                "--audio-out", "played.wav"},
-                               interruption.signal,
-                               [&] { return folder.LogSoFar().size() > 300000; })
-                     .status;
+    int status =
+        PlayAndSignal(folder,
+                      {"--headless", "--keys", "played.keys", "--record", "recorded.keys",
+                       "--audio-out", "played.wav"},
+                      interruption.signal, [&] { return folder.LogSoFar().size() > 300000; })
+            .status;
     std::string log = ReadFile(folder.path() / "game.log");
     std::string recorded = ReadFile(folder.path() / "recorded.keys");
     std::string sound = ReadFile(folder.path() / "played.wav");

@@ -32,10 +32,10 @@ std::string RealWindowMissing() {
 
 // Outside CI a machine without an X server skips the real window with a
 // word; CI must show it, so there the same lack is a failure.
-#define REQUIRE_REAL_WINDOW()                                                   \
-    if (std::string missing = RealWindowMissing(); !missing.empty()) {          \
+#define REQUIRE_REAL_WINDOW()                                                    \
+    if (std::string missing = RealWindowMissing(); !missing.empty()) {           \
         if (std::getenv("CI") != nullptr) FAIL() << missing << " (CI needs it)"; \
-        GTEST_SKIP() << missing;                                                \
+        GTEST_SKIP() << missing;                                                 \
     }
 
 // Starts the game and waits for its first frame (the title fades take about
@@ -149,9 +149,8 @@ TEST(RealWindow, AGamePlayedWithTheRealKeyboardAndScreen) {
 TEST(RealWindow, CtrlCDuringTheTitleEndsTheGameAtOnce) {
     REQUIRE_REAL_WINDOW();
     RunFolder folder;
-    SignalledRun run = PlayAndSignal(folder, {}, SIGINT, [&] {
-        return CountLines(folder.LogSoFar(), "fade in text") > 0;
-    });
+    SignalledRun run = PlayAndSignal(
+        folder, {}, SIGINT, [&] { return CountLines(folder.LogSoFar(), "fade in text") > 0; });
     ASSERT_TRUE(WIFEXITED(run.status)) << run.status;
     EXPECT_EQ(WEXITSTATUS(run.status), 130);
     EXPECT_LT(run.toEnd.count(), 2.5) << "the fades were waited out";

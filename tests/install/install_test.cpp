@@ -202,8 +202,8 @@ TEST(MenuEntry, QuotesAndEscapesAnAwkwardPrefix) {
     for (const auto& file : fs::directory_iterator(prefix / "share/applications"))
         entry = file.path();
     std::string text = ReadFile(entry);
-    const std::string exec = "\nExec=\"" + folder.path().string() +
-                             "/a b\\\\\"c\\\\`d\\\\$e%%g'h/bin/farhaven\"\n";
+    const std::string exec =
+        "\nExec=\"" + folder.path().string() + "/a b\\\\\"c\\\\`d\\\\$e%%g'h/bin/farhaven\"\n";
     EXPECT_NE(text.find(exec), std::string::npos) << "wanted:" << exec << "in:\n" << text;
     EXPECT_EQ(Output("desktop-file-validate " + ShellQuote(entry.string())),
               std::make_pair(0, std::string()));

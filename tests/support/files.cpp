@@ -8,7 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/core/sdl_handles.h"
+#include "platform/core/display/sdl_handles.h"
 
 TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "farhaven-XXXXXX").string();

@@ -14,7 +14,7 @@
 #include "platform/api/display.h"
 #include "platform/api/options.h"
 #include "platform/core/platform.h"
-#include "platform/core/sound_device.h"
+#include "platform/core/sound/sound_device.h"
 #include "platform/headless/headless_backend.h"
 #include "support/files.h"  // Lines and CountLines, for the debug text
 

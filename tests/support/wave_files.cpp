@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/core/sound_conversion.h"
+#include "platform/core/sound/sound_conversion.h"
 #include "sound/wave_file.h"
 #include "support/files.h"
 

@@ -357,10 +357,11 @@ TEST_P(ShieldAtTheEdge, ShowsThePartOfTheRingOnTheScreenAndNothingOutsideIt) {
     const int ringLeft = edge.shipX - 22, ringTop = edge.shipY - 22;
     auto inRing = [&](int x, int y) {
         int across = x - ringLeft, down = y - ringTop;
-        bool inside = across >= 0 && across < shieldSprite->width && down >= 0 &&
-                      down < shieldSprite->height;
-        bool inMiddle = across >= tc::kShieldBand && across < shieldSprite->width - tc::kShieldBand &&
-                        down >= tc::kShieldBand && down < shieldSprite->height - tc::kShieldBand;
+        bool inside =
+            across >= 0 && across < shieldSprite->width && down >= 0 && down < shieldSprite->height;
+        bool inMiddle = across >= tc::kShieldBand &&
+                        across < shieldSprite->width - tc::kShieldBand && down >= tc::kShieldBand &&
+                        down < shieldSprite->height - tc::kShieldBand;
         return inside && !inMiddle;
     };
     std::vector<std::uint16_t> screen = PixelsOf(*theDrawManager.primary);

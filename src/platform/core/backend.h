@@ -15,18 +15,10 @@
 #include "platform/api/input.h"
 #include "platform/api/sound.h"
 #include "platform/api/start.h"
-#include "platform/core/memory_surface.h"
+#include "platform/core/display/display_host.h"
+#include "platform/core/display/memory_surface.h"
 
 namespace platform {
-
-// One text output, as a device context made it.
-struct TextOutput {
-    const Surface* surface = nullptr;  // where it was drawn
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::string_view text;
-    COLORREF color = 0;
-};
 
 class Backend {
 public:
@@ -61,7 +53,7 @@ public:
     // The shared keyboard calls it for every successful reading.
     virtual void ReadKeys(KeyState& keys) = 0;
 
-    // The display's edge. The shared display device (core/display_device.h)
+    // The display's edge. The shared display device (core/display/display_device.h)
     // keeps every surface in memory in the screen's format; the backend
     // knows that format, sets the mode and shows pictures.
     virtual PixelFormat ScreenFormat() const = 0;

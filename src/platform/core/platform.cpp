@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/core/interrupt.h"
+#include "platform/core/os/interrupt.h"
 
 namespace platform {
 namespace {
@@ -55,8 +55,26 @@ void Platform::NoteKeyboardRead() {
     if (recorder_) recorder_->BeginFrame(frame_);
 }
 
-void Platform::NoteKeysRead(const KeyState& keys) {
+void Platform::ReadKeys(KeyState& keys) {
+    backend_->ReadKeys(keys);
     if (recorder_) recorder_->KeysRead(keys);
+}
+
+HRESULT Platform::InjectedFailure(std::string_view step) {
+    return backend_->InjectedFailure(step);
+}
+
+HRESULT Platform::SetDisplayMode(std::uint16_t width, std::uint16_t height) {
+    return backend_->SetDisplayMode(width, height);
+}
+
+void Platform::ShowAndWait(const MemorySurface& front) {
+    backend_->Present(front);
+    NoteFlip();
+}
+
+HRESULT Platform::CreateSoundDevice(std::unique_ptr<SoundDevice>& device) {
+    return backend_->CreateSoundDevice(device);
 }
 
 // What happened is recorded as a replay would have to do it: an event that
@@ -115,16 +133,28 @@ bool Installed() {
 }
 
 HRESULT InjectedFailure(std::string_view step) {
-    return installed != nullptr ? installed->backend().InjectedFailure(step) : S_OK;
+    return installed != nullptr ? installed->InjectedFailure(step) : S_OK;
 }
+
+namespace {
+
+// The platform is the host of the display, the sound and the keyboard below it.
+void InstallHosts(Platform* platform) {
+    installed = platform;
+    SetDisplayHost(platform);
+    SetSoundHost(platform);
+    SetInputHost(platform);
+}
+
+}  // namespace
 
 ScopedPlatform::ScopedPlatform(std::unique_ptr<Backend> backend, Options options)
     : platform_(std::make_unique<Platform>(std::move(backend), std::move(options))) {
-    installed = platform_.get();
+    InstallHosts(platform_.get());
 }
 
 ScopedPlatform::~ScopedPlatform() {
-    if (installed == platform_.get()) installed = nullptr;
+    if (installed == platform_.get()) InstallHosts(nullptr);
 }
 
 }  // namespace platform

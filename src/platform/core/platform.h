@@ -1,6 +1,7 @@
 // The platform in use: the backend with the shared state above it. There is
 // one for the process, installed by the program (or a test) before the game
-// runs; the api's free functions work on it.
+// runs; the api's free functions work on it. The display, the sound and the
+// keyboard below it see it only as their host.
 #pragma once
 
 #include <cstdint>
@@ -10,15 +11,18 @@
 
 #include "platform/api/options.h"
 #include "platform/core/backend.h"
-#include "platform/core/debug_channel.h"
-#include "platform/core/font.h"
-#include "platform/core/key_recorder.h"
+#include "platform/core/display/display_host.h"
+#include "platform/core/display/font.h"
+#include "platform/core/input/input_host.h"
+#include "platform/core/input/key_recorder.h"
+#include "platform/core/input/script_words.h"
 #include "platform/core/message_queue.h"
-#include "platform/core/script_words.h"
+#include "platform/core/os/debug_channel.h"
+#include "platform/core/sound/sound_host.h"
 
 namespace platform {
 
-class Platform {
+class Platform final : public DisplayHost, public SoundHost, public InputHost {
 public:
     // Throws BackendError when the key recording asked for cannot be written.
     Platform(std::unique_ptr<Backend> backend, Options options);
@@ -30,8 +34,6 @@ public:
     DebugChannel& debug() { return debug_; }
     // The default font, opened on first use; throws FontError when it cannot be.
     Font& font();
-    // The default font's rendered glyphs, kept for the platform's lifetime.
-    GlyphCache& glyphs();
 
     WindowHandle appWindow() const { return appWindow_; }
     void setAppWindow(WindowHandle window) { appWindow_ = window; }
@@ -43,10 +45,24 @@ public:
     // reading of the keyboard state, and what is to happen at its end is
     // posted at its first flip.
     std::uint32_t frame() const { return frame_; }
-    void NoteKeyboardRead();
-    // The state a successful reading gave the game.
-    void NoteKeysRead(const KeyState& keys);
+    void NoteKeyboardRead() override;
+    // The keys a successful reading gives the game, recorded as given.
+    void ReadKeys(KeyState& keys) override;
     void NoteFlip();
+
+    // What the display, the sound and the keyboard ask of their host.
+    HRESULT InjectedFailure(std::string_view step) override;
+    PixelFormat ScreenFormat() const override { return backend_->ScreenFormat(); }
+    HRESULT SetDisplayMode(std::uint16_t width, std::uint16_t height) override;
+    void RestoreDisplayMode() override { backend_->RestoreDisplayMode(); }
+    void ShowAndWait(const MemorySurface& front) override;
+    void FrontChanged(const MemorySurface& front) override { backend_->FrontChanged(front); }
+    void TextDrawn(const TextOutput& output) override { backend_->TextDrawn(output); }
+    GlyphCache& glyphs() override;
+    const std::string& screenshotFile() const override { return options_.screenshotFile; }
+    void NoteScreenshotFailed() override { screenshotFailed_ = true; }
+    HRESULT CreateSoundDevice(std::unique_ptr<SoundDevice>& device) override;
+    bool IsWindow(WindowHandle window) override { return windows_.Procedure(window).has_value(); }
 
     // A window event from the system or a key script: posted to the
     // application window (losing the focus takes the keyboard with it).
@@ -62,12 +78,11 @@ public:
     // Closes the player's files (the key recording, the sound file, the
     // log): false when one could not be written in full.
     bool CloseFiles();
-    void NoteScreenshotFailed() { screenshotFailed_ = true; }
 
     // The keyboard lost the foreground (or a key script says so): every
     // keyboard device stays unacquired until it is acquired again.
     void NoteKeyboardLost() { ++keyboardLosses_; }
-    std::uint32_t keyboardLosses() const { return keyboardLosses_; }
+    std::uint32_t keyboardLosses() const override { return keyboardLosses_; }
 
 private:
     std::unique_ptr<Backend> backend_;

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/core/mixer.h"
-#include "platform/core/wave_writer.h"
+#include "platform/core/sound/mixer.h"
+#include "platform/core/sound/wave_writer.h"
 
 namespace platform {
 

@@ -8,7 +8,7 @@
 
 #include "platform/api/options.h"
 #include "platform/core/backend.h"
-#include "platform/core/sound_device.h"
+#include "platform/core/sound/sound_device.h"
 #include "platform/headless/clocked_sound_file.h"
 #include "platform/headless/failure_plan.h"
 #include "platform/headless/headless_sound.h"

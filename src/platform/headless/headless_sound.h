@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/core/sound_device.h"
+#include "platform/core/sound/sound_device.h"
 #include "platform/headless/clocked_sound_file.h"
 
 namespace platform {

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "platform/api/input.h"
-#include "platform/core/script_words.h"
+#include "platform/core/input/script_words.h"
 
 namespace platform {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/core/mixer.h"
-#include "platform/core/streamed_sound_file.h"
+#include "platform/core/sound/mixer.h"
+#include "platform/core/sound/streamed_sound_file.h"
 
 namespace platform {
 

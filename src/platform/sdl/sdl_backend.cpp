@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/core/display/screen_format.h"
 #include "platform/core/platform.h"
-#include "platform/core/screen_format.h"
 #include "platform/sdl/sdl_keyboard.h"
 #include "platform/sdl/sdl_renderer_choice.h"
 #include "platform/sdl/sdl_sound.h"

@@ -8,9 +8,9 @@
 
 #include "platform/api/options.h"
 #include "platform/core/backend.h"
-#include "platform/core/sdl_handles.h"
-#include "platform/core/sound_device.h"
-#include "platform/core/wave_writer.h"
+#include "platform/core/display/sdl_handles.h"
+#include "platform/core/sound/sound_device.h"
+#include "platform/core/sound/wave_writer.h"
 #include "platform/sdl/sdl_gamepads.h"
 #include "platform/sdl/sdl_screen.h"
 

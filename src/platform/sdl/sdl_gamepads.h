@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/api/input.h"
-#include "platform/core/sdl_handles.h"
+#include "platform/core/display/sdl_handles.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "platform/core/keyboard.h"
+#include "platform/core/input/keyboard.h"
 
 namespace platform {
 namespace {

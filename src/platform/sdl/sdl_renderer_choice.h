@@ -1,7 +1,7 @@
 // Which SDL renderer shows the picture.
 #pragma once
 
-#include "platform/core/sdl_handles.h"
+#include "platform/core/display/sdl_handles.h"
 
 namespace platform {
 

@@ -11,10 +11,10 @@
 #include <memory>
 
 #include "platform/api/codes.h"
-#include "platform/core/argb_picture.h"
-#include "platform/core/memory_surface.h"
-#include "platform/core/picture_fit.h"
-#include "platform/core/sdl_handles.h"
+#include "platform/core/display/argb_picture.h"
+#include "platform/core/display/memory_surface.h"
+#include "platform/core/display/picture_fit.h"
+#include "platform/core/display/sdl_handles.h"
 #include "platform/sdl/frame_pacer.h"
 
 namespace platform {

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/core/sound_device.h"
-#include "platform/core/streamed_sound_file.h"
-#include "platform/core/wave_writer.h"
+#include "platform/core/sound/sound_device.h"
+#include "platform/core/sound/streamed_sound_file.h"
+#include "platform/core/sound/wave_writer.h"
 #include "platform/sdl/sdl_audio_output.h"
 
 namespace platform {
