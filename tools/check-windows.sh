@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The Windows check: cross-builds the game and its tests for Windows x64
+# with MinGW-w64 and the libraries built from Debian's sources
+# (tools/windows/deps.sh), runs the tests under Wine, plays the golden game
+# under Wine, and replays a game recorded on each system on the other. Each
+# game's debug log must be the same to the byte, and so must the pictures,
+# sounds and control file that each build generates.
+#
+# It changes the machine (packages, a deb-src entry), so ./test.sh never
+# runs it. It needs root, or sudo, and no input. Wine's own folder is
+# build/windows-wine, made on the first run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/deps.sh
+source tools/windows/deps.sh
+started=$(date +%s)
+root="$PWD"
+
+step() { echo "=== windows: $*"; }
+fail() {
+    echo "windows check FAILED: $*" >&2
+    exit 1
+}
+
+step "packages and libraries"
+install_missing "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+windows_deps || fail "the Windows libraries"
+
+jobs="$(nproc)"
+step "build (preset windows)"
+cmake --preset windows >/dev/null
+nice cmake --build --preset windows -j"$jobs"
+step "Linux game (preset default), for the comparisons"
+cmake --preset default >/dev/null
+nice cmake --build --preset default -j"$jobs" --target farhaven game_resources
+
+wine=tools/windows/wine.sh
+[ "$(file -b build/windows/game/farhaven.exe | cut -d' ' -f1-2)" = "PE32+ executable" ] \
+    || fail "build/windows/game/farhaven.exe is not a Windows x64 program: $(file -b build/windows/game/farhaven.exe)"
+
+step "tests under Wine"
+# The tests that start no program of their own and need no X server.
+WINEDEBUG=-all ctest --preset windows -j"$jobs"
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+golden=tests/golden
+
+# A folder to play a build's game in: the program, its resources and the
+# golden control file. Usage: run_folder FOLDER BUILD
+run_folder() {
+    mkdir -p "$1"
+    local program=farhaven
+    [ "$2" = windows ] && program=farhaven.exe
+    cp "build/$2/game/$program" "$1/"
+    cp -r "build/$2/game/resources" "$1/"
+    cp "$golden/quorlat.ctl" "$1/"
+}
+# Plays in FOLDER headless with the given options (files named in the
+# folder), the log in FOLDER/game.log.
+play() {
+    local folder=$1
+    shift
+    local program=(./farhaven)
+    [ -f "$folder/farhaven.exe" ] && program=("$root/$wine" ./farhaven.exe)
+    (cd "$folder" && timeout -s KILL 600 "${program[@]}" --headless --log game.log "$@" \
+        </dev/null >/dev/null 2>errors.txt) \
+        || fail "the game in $folder ended with an error: $(head -c 500 "$folder/errors.txt")"
+}
+same() {
+    cmp "$1" "$2" || fail "$3: $1 and $2 differ"
+    echo "$3: the same, $(wc -c <"$1") bytes"
+}
+
+step "the generated pictures and sounds are the same on both"
+for made in build/default/game/quorlat.ctl build/default/game/resources/*; do
+    same "$made" "build/windows/${made#build/default/}" "$(basename "$made")"
+done
+font=$(sed -n 's/^FARHAVEN_FONT_FILE:FILEPATH=//p' build/default/CMakeCache.txt)
+same "$font" build/windows/game/resources/DejaVuSansMono-Bold.ttf "the font the game carries"
+
+step "the golden game under Wine"
+run_folder "$work/golden" windows
+cp "$golden/game.keys" "$work/golden/"
+play "$work/golden" --keys game.keys
+same "$work/golden/game.log" "$golden/game.log" "the golden log under Wine"
+
+step "recordings travel: Linux to Windows and back"
+# Each side records a game of keys it is given, and the other replays the
+# recording; a game of many key changes, shield and wrecks brought back.
+printf '%s\n' "1-1190 SPACE" "40-90 RIGHT" "120-200 LEFT" "230 S" "300-420 RIGHT UP" "450 R" \
+    "500-640 LEFT" "700 S" "760-900 RIGHT DOWN" "960 R" "1200 ESC" >"$work/busy.keys"
+for way in "default windows" "windows default"; do
+    read -r from to <<<"$way"
+    run_folder "$work/$from-made" "$from"
+    run_folder "$work/$from-to-$to" "$to"
+    cp "$work/busy.keys" "$work/$from-made/"
+    play "$work/$from-made" --keys busy.keys --record made.keys
+    cp "$work/$from-made/made.keys" "$work/$from-to-$to/"
+    play "$work/$from-to-$to" --keys made.keys
+    same "$work/$from-to-$to/game.log" "$work/$from-made/game.log" \
+        "recorded on ${from/default/Linux}, replayed on ${to/default/Linux}"
+done
+
+step "passed in $(($(date +%s) - started)) s"
