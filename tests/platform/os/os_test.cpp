@@ -12,6 +12,8 @@
 #include "platform/core/os/file_identity.h"
 #include "platform/core/os/interrupt.h"
 #include "platform/core/os/output_file.h"
+#include "platform/core/os/utf8_path.h"
+#include "platform/core/os/whole_file.h"
 #include "support/files.h"
 
 namespace {
@@ -89,6 +91,23 @@ TEST(OutputFile, WritesAtOffsetsWithoutMovingItsEndAndCuts) {
     EXPECT_EQ(ReadFile(name), "0123ab");
     EXPECT_THROW(platform::OutputFile((folder.path() / "none" / "x").string(), "test file"),
                  std::exception);
+}
+
+// The player's names in any script, as UTF-8: a file written, replaced whole
+// and told from another by its name.
+TEST(OutputFile, TakesNamesInAnyScript) {
+    TempFolder folder;
+    const std::string name = platform::NameOf(folder.path()) + "/journal \u00e9\u4e2d.txt";
+    {
+        platform::OutputFile file(name, "test file");
+        EXPECT_TRUE(file.Write("first") && file.Close());
+    }
+    EXPECT_EQ(ReadFile(platform::PathOf(name)), "first");
+    EXPECT_TRUE(platform::ReplaceWhole(name, "test file", "second"));
+    EXPECT_EQ(ReadFile(platform::PathOf(name)), "second");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_TRUE(IdentityOf(name).exists);
+    EXPECT_FALSE(IdentityOf(name) == IdentityOf(name + "2"));
 }
 
 TEST(ThisProgram, KnowsItsPathAndNoInterruptBeforeOne) {
