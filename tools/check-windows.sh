@@ -116,6 +116,26 @@ for way in "default windows" "windows default"; do
         "recorded on $(system "$from"), replayed on $(system "$to")"
 done
 
+step "the portable zip"
+version=$(sed -n 's/^project(farhaven VERSION \([^ ]*\) .*/\1/p' CMakeLists.txt)
+zip="build/windows/farhaven-$version-windows-x64.zip"
+rm -f "$zip"
+cmake --build --preset windows --target package >/dev/null
+[ -f "$zip" ] || fail "no $zip: $(ls build/windows/*.zip 2>&1)"
+echo "$zip: $(wc -c <"$zip") bytes"
+unzip -q "$zip" -d "$work/unzipped"
+unzipped="$work/unzipped/farhaven-$version-windows-x64"
+for inside in farhaven.exe quorlat.ctl LICENSE README.txt resources/DejaVuSansMono-Bold.ttf \
+    licences/SDL2.txt licences/SDL2_ttf.txt licences/SDL2_image.txt licences/FreeType.txt \
+    licences/DejaVu-fonts.txt licences/MinGW-w64-runtime.txt licences/GCC-runtime.txt; do
+    [ -s "$unzipped/$inside" ] || fail "the zip has no $inside"
+done
+[ "$(grep -c $'\r$' "$unzipped/README.txt")" = "$(wc -l <"$unzipped/README.txt")" ] \
+    || fail "the zip's README.txt has lines without Windows line ends"
+cp "$golden/quorlat.ctl" "$golden/game.keys" "$unzipped/"
+play "$unzipped" --keys game.keys
+same "$unzipped/game.log" "$golden/game.log" "the golden log from the unzipped game"
+
 step "a real window under Wine, on an X server of its own"
 # Wine's sound drivers are left out: no sound device, as on a machine
 # without one, and the game plays on in silence, saying so once.
