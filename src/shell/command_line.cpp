@@ -19,7 +19,8 @@ std::optional<std::uint32_t> ParseNumber(const std::string& text, int base = 10)
     return value;
 }
 
-// STEP[=CODE][@N], CODE in hexadecimal with or without 0x.
+// STEP[=CODE][@N], CODE in hexadecimal with or without 0x. A code that is
+// not a failure would make the step succeed as if untouched.
 std::optional<platform::FailureRequest> ParseFailure(const std::string& text) {
     platform::FailureRequest request;
     std::string rest = text;
@@ -31,7 +32,7 @@ std::optional<platform::FailureRequest> ParseFailure(const std::string& text) {
     }
     if (std::size_t equals = rest.find('='); equals != std::string::npos) {
         auto code = ParseNumber(rest.substr(equals + 1), 16);
-        if (!code) return std::nullopt;
+        if (!code || !platform::Failed(platform::Code(*code))) return std::nullopt;
         request.code = static_cast<platform::HRESULT>(*code);
         rest.resize(equals);
     }
@@ -45,7 +46,9 @@ std::optional<platform::FailureRequest> ParseFailure(const std::string& text) {
 std::string Usage() {
     return "usage: farhaven [options]\n"
            "  --window             play in a resizable window instead of full screen\n"
-           "  --scale N            window size multiplier (1 to 8)\n"
+           "  --scale N            window size multiplier (" +
+           std::to_string(platform::kMinScale) + " to " + std::to_string(platform::kMaxScale) +
+           ")\n"
            "  --integer-scale      show the picture at the largest whole multiple that fits\n"
            "  --no-sound           play in silence\n"
            "  --no-gamepad         ignore game controllers; the keyboard alone plays\n"
@@ -112,8 +115,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (argument == "--scale") {
             std::string text = require(value());
             auto scale = ParseNumber(text);
-            if (line.error.empty() && (!scale || *scale < 1 || *scale > 8)) {
-                line.error = "--scale takes a whole number from 1 to 8, not '" + text + "'";
+            if (line.error.empty() &&
+                (!scale || *scale < platform::kMinScale || *scale > platform::kMaxScale)) {
+                line.error = "--scale takes a whole number from " +
+                             std::to_string(platform::kMinScale) + " to " +
+                             std::to_string(platform::kMaxScale) + ", not '" + text + "'";
             }
             if (scale) options.scale = *scale;
         } else if (argument == "--frames") {
@@ -136,7 +142,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (argument == "--fail") {
             std::string text = require(value());
             auto request = ParseFailure(text);
-            if (line.error.empty() && !request) line.error = "--fail: bad step '" + text + "'";
+            if (line.error.empty() && !request) {
+                line.error =
+                    "--fail: bad step '" + text + "' (CODE from 80000000 to FFFFFFFF, N from 1)";
+            }
             if (request) options.failures.push_back(*request);
         } else {
             line.error = "unknown option '" + argument + "'";

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/api/options.h"
 #include "support/game_run.h"
 
 namespace {
@@ -96,13 +97,14 @@ int Ship(const Picture& screen) {
 // A still ship is shot down by the mothership in the same frame of every
 // game (one hit kills with this control file): the player sees the world,
 // the ship's wreck and its revival, the shield raised once by a held S, the
-// ship moved by the arrows, the window switched by Alt+Enter and back, and
-// the game ends on Escape.
+// ship moved by the arrows, the window switched by Alt+Enter to one of the
+// largest scale the command line takes and back, and the game ends on Escape.
 TEST(RealWindow, AGamePlayedWithTheRealKeyboardAndScreen) {
     REQUIRE_REAL_WINDOW();
     RunFolder folder;
     folder.Write("quorlat.ctl", "[GAMEPLAY]\nDAMAGEENEMY=100\n");
-    ASSERT_NO_FATAL_FAILURE(StartAndWaitForPlay(folder, {}));
+    ASSERT_NO_FATAL_FAILURE(
+        StartAndWaitForPlay(folder, {"--scale=" + std::to_string(platform::kMaxScale)}));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(WindowSize(), ScreenSize()) << "full screen";
     Picture before = Screen(folder);
@@ -131,7 +133,9 @@ TEST(RealWindow, AGamePlayedWithTheRealKeyboardAndScreen) {
     EXPECT_LT(Ship(Screen(folder)), ship / 2) << "the ship left its corner";
 
     Keys("key alt+Return sleep 0.5");
-    EXPECT_EQ(WindowSize(), "800x600") << "Alt+Enter makes a window of the picture's size";
+    EXPECT_EQ(WindowSize(), std::to_string(800 * platform::kMaxScale) + "x" +
+                                std::to_string(600 * platform::kMaxScale))
+        << "Alt+Enter makes a window of the picture's size times --scale";
     Keys("key alt+Return sleep 0.5");
     EXPECT_EQ(WindowSize(), ScreenSize()) << "and Alt+Enter again full screen";
 
@@ -150,7 +154,7 @@ TEST(RealWindow, CtrlCDuringTheTitleEndsTheGameAtOnce) {
     REQUIRE_REAL_WINDOW();
     RunFolder folder;
     SignalledRun run = PlayAndSignal(
-        folder, {}, SIGINT, [&] { return CountLines(folder.LogSoFar(), "fade in text") > 0; });
+        folder, {}, {SIGINT}, [&] { return CountLines(folder.LogSoFar(), "fade in text") > 0; });
     ASSERT_TRUE(WIFEXITED(run.status)) << run.status;
     EXPECT_EQ(WEXITSTATUS(run.status), 130);
     EXPECT_LT(run.toEnd.count(), 2.5) << "the fades were waited out";

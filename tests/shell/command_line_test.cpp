@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <iterator>
+#include <limits>
 #include <set>
 #include <sstream>
 #include <string>
@@ -15,17 +18,16 @@ namespace {
 
 TEST(CommandLine, ValuesReachTheOptions) {
     std::istringstream words(
-        "--window --scale 3 --integer-scale --no-gamepad --headless --keys k.txt --frames 5 "
-        "--log - --screenshot x.png --record r.keys --audio-out s.wav "
-        "--fail ddraw.mode=88760078@2 --fail dsound.create --rgb555");
+        "--window --integer-scale --no-gamepad --headless --keys k.txt --log - --screenshot x.png "
+        "--record r.keys --audio-out s.wav --fail ddraw.mode=88760078@2 --fail dsound.create "
+        "--rgb555");
     CommandLine line = ParseCommandLine(
         {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()});
     ASSERT_EQ(line.error, "");
     const platform::Options& o = line.options;
     EXPECT_TRUE(o.window && o.integerScale && !o.noSound && o.noGamepad && o.headless && o.rgb555);
-    EXPECT_EQ(std::tuple(o.scale, o.keysFile, *o.frames, o.logFile, o.screenshotFile, o.recordFile,
-                         o.audioOutFile),
-              std::tuple(3u, "k.txt", 5u, "-", "x.png", "r.keys", "s.wav"));
+    EXPECT_EQ(std::tuple(o.keysFile, o.logFile, o.screenshotFile, o.recordFile, o.audioOutFile),
+              std::tuple("k.txt", "-", "x.png", "r.keys", "s.wav"));
     ASSERT_EQ(o.failures.size(), 2u);
     EXPECT_EQ(std::tuple(o.failures[0].step, o.failures[0].code, o.failures[0].fromCall),
               std::tuple("ddraw.mode", platform::DDERR_INVALIDMODE, 2u));
@@ -35,21 +37,63 @@ TEST(CommandLine, ValuesReachTheOptions) {
     EXPECT_TRUE(ParseCommandLine({"--help", "--version"}).help);
     EXPECT_TRUE(ParseCommandLine({"--no-sound"}).options.noSound);
     // Every option that takes a value takes it after `=` too, `=` and all.
-    CommandLine joined = ParseCommandLine(
-        {"--headless", "--record=a=b.keys", "--frames=7", "--keys=k", "--log=-", "--audio-out=-",
-         "--screenshot=s.png", "--scale=2", "--fail=dinput.state"});
+    CommandLine joined =
+        ParseCommandLine({"--headless", "--record=a=b.keys", "--keys=k", "--log=-", "--audio-out=-",
+                          "--screenshot=s.png", "--fail=dinput.state"});
     ASSERT_EQ(joined.error, "");
-    EXPECT_EQ(std::tuple(joined.options.recordFile, *joined.options.frames, joined.options.keysFile,
-                         joined.options.logFile, joined.options.audioOutFile,
-                         joined.options.screenshotFile, joined.options.scale,
+    EXPECT_EQ(std::tuple(joined.options.recordFile, joined.options.keysFile, joined.options.logFile,
+                         joined.options.audioOutFile, joined.options.screenshotFile,
                          joined.options.failures.size()),
-              std::tuple("a=b.keys", 7u, "k", "-", "-", "s.png", 2u, 1u));
+              std::tuple("a=b.keys", "k", "-", "-", "s.png", 1u));
+}
+
+// Every number the command line takes, at both ends of its range and just
+// past each, as `--opt N` and as `--opt=N`: the ends reach the options
+// whole, a value past them is refused, named in the reason.
+TEST(CommandLine, NumbersAreTakenAtBothEndsOfTheirRangesAndRefusedJustPastThem) {
+    using platform::Options;
+    constexpr std::uint64_t kMost = std::numeric_limits<std::uint32_t>::max();
+    // Failure codes are the negative ones.
+    const auto leastFailure =
+        std::bit_cast<std::uint32_t>(std::numeric_limits<platform::HRESULT>::min());
+    const struct {
+        std::string option, before;  // the number's option, and what precedes it in its value
+        bool hex;
+        std::uint64_t lowest, highest;
+        unsigned long long (*reached)(const Options&);
+    } ranges[] = {
+        {"--scale", "", false, platform::kMinScale, platform::kMaxScale,
+         [](const Options& o) { return o.scale + 0ull; }},
+        {"--frames", "", false, 1, kMost, [](const Options& o) { return *o.frames + 0ull; }},
+        {"--fail", "ddraw.mode@", false, 1, kMost,
+         [](const Options& o) { return o.failures.at(0).fromCall + 0ull; }},
+        {"--fail", "ddraw.mode=", true, leastFailure, kMost,
+         [](const Options& o) { return std::bit_cast<std::uint32_t>(o.failures[0].code) + 0ull; }},
+    };
+    for (const auto& range : ranges) {
+        for (std::uint64_t number :
+             {range.lowest - 1, range.lowest, range.highest, range.highest + 1}) {
+            std::ostringstream text;
+            text << range.before << (range.hex ? std::hex : std::dec) << std::uppercase << number;
+            const std::string value = text.str(), quoted = '\'' + value + '\'';
+            bool inRange = number >= range.lowest && number <= range.highest;
+            for (const std::vector<std::string>& words :
+                 {std::vector<std::string>{"--headless", range.option, value},
+                  {"--headless", range.option + '=' + value}}) {
+                CommandLine line = ParseCommandLine(words);
+                EXPECT_EQ(line.error.find(quoted) != std::string::npos, !inRange)
+                    << words.back() << ": " << line.error;
+                EXPECT_TRUE(!inRange ||
+                            (line.error.empty() && range.reached(line.options) == number))
+                    << words.back() << ": " << line.error;
+            }
+        }
+    }
 }
 
 TEST(CommandLine, BadValuesAreRefusedWithAReason) {
+    const std::string failForm = "' (CODE from 80000000 to FFFFFFFF, N from 1)";
     const std::pair<std::vector<std::string>, std::string> refused[] = {
-        {{"--scale", "9"}, "--scale takes a whole number from 1 to 8, not '9'"},
-        {{"--frames", "0"}, "--frames takes a positive whole number, not '0'"},
         {{"--keys"}, "--keys needs a value"},
         {{"--record"}, "--record needs a value"},
         {{"--audio-out", ""}, "--audio-out needs a file name"},
@@ -59,9 +103,9 @@ TEST(CommandLine, BadValuesAreRefusedWithAReason) {
         {{"--keys", ""}, "--keys needs a file name"},
         {{"--window=yes"}, "--window takes no value"},
         {{"--frames="}, "--frames takes a positive whole number, not ''"},
-        {{"--fail", "ddraw.bogus"}, "--fail: bad step 'ddraw.bogus'"},
-        {{"--fail", "ddraw.mode=xyz"}, "--fail: bad step 'ddraw.mode=xyz'"},
-        {{"--fail", "ddraw.mode@0"}, "--fail: bad step 'ddraw.mode@0'"},
+        {{"--scale", "-1"}, "--scale takes a whole number from 1 to 8, not '-1'"},
+        {{"--fail", "ddraw.bogus"}, "--fail: bad step 'ddraw.bogus" + failForm},
+        {{"--fail", "ddraw.mode=xyz"}, "--fail: bad step 'ddraw.mode=xyz" + failForm},
         {{"--no-sounds"}, "unknown option '--no-sounds'"},
         {{"--keys", "k.txt"}, "--keys needs --headless"},
         {{"--fail", "ddraw.mode"}, "--fail needs --headless"},

@@ -4,14 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "config/settings.h"
+#include "display/draw_manager.h"
 #include "platform/api/window.h"
+#include "platform/core/sound/sound_conversion.h"
 #include "shell/app_window.h"
 #include "shell/start_up.h"
+#include "shell/win_main.h"
+#include "support/game_run.h"
 #include "support/headless_platform.h"
+#include "support/wave_files.h"
 #include "world/world_state.h"
 
 namespace {
@@ -87,6 +93,34 @@ TEST_F(FrameLoopTest, AReadingUpTo500MsBeforeTheLastFrameRunsNone) {
         EXPECT_EQ(CountLines(headless.debugText().substr(mark), "before frame"), passes) << ahead;
         EXPECT_EQ(record.frames, 1);
     }
+}
+
+// A whole headless game of some frames, as the program plays it: its sound
+// file holds the samples of every millisecond its virtual clock covered
+// from the platform's start to the file's close, to the sample.
+TEST(HeadlessGame, ItsSoundFileHoldsEverySampleOfItsVirtualClock) {
+    RunFolder folder;
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());  // the game's resources are there
+    platform::Options options;
+    options.frames = 150;
+    options.audioOutFile = (folder.path() / "run.wav").string();
+    std::uint32_t covered = 0;
+    {
+        HeadlessPlatform headless(options);
+        const std::uint32_t start = headless.backend().clock().Now();
+        ResetGame();
+        EXPECT_EQ(WinMain((folder.path() / "farhaven").string().c_str()), 0);
+        theDrawManager.Teardown();
+        covered = headless.backend().clock().Now() - start;
+        EXPECT_TRUE(headless.platform().CloseFiles());
+        ResetGame();
+    }
+    std::filesystem::current_path(before);
+    EXPECT_GT(covered, 150u * 1000 / 60) << "the game did not play its frames";
+    EXPECT_EQ(
+        SoundFileSamples(options.audioOutFile).size(),
+        std::size_t{covered} * platform::kMixFormat.rate / 1000 * platform::kMixFormat.channels);
 }
 
 }  // namespace

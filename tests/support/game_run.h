@@ -51,15 +51,17 @@ private:
 };
 
 // Starts the program in the folder as RunFolder::Run does, waits until
-// ready() says so, and sends it the signal. Its wait status (-1 when it did
-// not end within a minute of the signal: it is killed then), and how long
-// it took to end.
+// ready() says so, and sends it the signals, a few tenths of a second apart.
+// Its wait status (-1 when it did not end within a minute of the last
+// signal: it is killed then), how long it took to end after the last, and
+// whether it ended before that.
 struct SignalledRun {
     int status = -1;
     std::chrono::duration<double> toEnd{};
+    bool endedEarly = false;
 };
 SignalledRun PlayAndSignal(const RunFolder& folder, const std::vector<std::string>& arguments,
-                           int signal, const std::function<bool()>& ready);
+                           const std::vector<int>& signals, const std::function<bool()>& ready);
 
 // One word for sh, whatever characters the text holds.
 std::string ShellQuote(const std::string& text);

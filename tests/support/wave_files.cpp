@@ -4,10 +4,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 
 #include "platform/core/sound/sound_conversion.h"
 #include "sound/wave_file.h"
 #include "support/files.h"
+#include "support/game_run.h"
 
 platform::WaveFormat PcmFormat(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits) {
     auto blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
@@ -66,4 +68,29 @@ std::vector<std::int16_t> SoundFileSamples(const std::filesystem::path& file) {
     samples.resize(found->dataSize / 2);
     if (!samples.empty()) std::memcpy(samples.data(), bytes.data() + 44, found->dataSize);
     return samples;
+}
+
+std::size_t FramesReadByPython(const std::filesystem::path& file) {
+    const char* script =
+        "import struct, sys, wave\n"
+        "header = struct.unpack('<4sI4s4sIHHIIHH4sI', open(sys.argv[1], 'rb').read(44))\n"
+        "w = wave.open(sys.argv[1])\n"
+        "print(*[f.decode() if isinstance(f, bytes) else f for f in header], '|',\n"
+        "      w.getnchannels(), w.getsampwidth(), w.getframerate(), w.getnframes(),\n"
+        "      w.getcomptype())\n";
+    auto [code, said] =
+        Output("python3 -c " + ShellQuote(script) + " " + ShellQuote(file.string()));
+    // The canonical header of 16-bit PCM: RIFF, its size, WAVE, a 16-byte
+    // "fmt " chunk of format 1, then "data" and the size of the samples.
+    const std::size_t size = std::filesystem::file_size(file), headerBytes = 44;
+    const std::size_t channels = platform::kMixFormat.channels, rate = platform::kMixFormat.rate;
+    const std::size_t sampleBytes = sizeof(std::int16_t), frameBytes = channels * sampleBytes;
+    const std::size_t frames = (size - headerBytes) / frameBytes;
+    std::ostringstream expected;
+    expected << "RIFF " << size - 8 << " WAVE fmt  16 1 " << channels << ' ' << rate << ' '
+             << rate * frameBytes << ' ' << frameBytes << ' ' << 8 * sampleBytes << " data "
+             << size - headerBytes << " | " << channels << ' ' << sampleBytes << ' ' << rate << ' '
+             << frames << " NONE\n";
+    EXPECT_EQ(std::tuple(code, said), std::tuple(0, expected.str())) << file;
+    return code == 0 && said == expected.str() ? frames : 0;
 }

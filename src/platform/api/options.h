@@ -35,6 +35,10 @@ struct FailureRequest {
     std::uint32_t fromCall = 1;
 };
 
+// `--scale N`: the window is N times the picture, for N in this range.
+inline constexpr std::uint32_t kMinScale = 1;
+inline constexpr std::uint32_t kMaxScale = 8;
+
 struct Options {
     bool headless = false;
     bool window = false;                  // a window instead of full screen

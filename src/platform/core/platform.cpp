@@ -136,25 +136,30 @@ HRESULT InjectedFailure(std::string_view step) {
     return installed != nullptr ? installed->InjectedFailure(step) : S_OK;
 }
 
-namespace {
-
 // The platform is the host of the display, the sound and the keyboard below it.
-void InstallHosts(Platform* platform) {
-    installed = platform;
-    SetDisplayHost(platform);
-    SetSoundHost(platform);
-    SetInputHost(platform);
+DisplayHost* CurrentDisplayHost() {
+    return installed;
 }
-
-}  // namespace
+DisplayHost& TheDisplayHost() {
+    return Current();
+}
+HRESULT InjectedDisplayFailure(std::string_view step) {
+    return InjectedFailure(step);
+}
+SoundHost& TheSoundHost() {
+    return Current();
+}
+InputHost& TheInputHost() {
+    return Current();
+}
 
 ScopedPlatform::ScopedPlatform(std::unique_ptr<Backend> backend, Options options)
     : platform_(std::make_unique<Platform>(std::move(backend), std::move(options))) {
-    InstallHosts(platform_.get());
+    installed = platform_.get();
 }
 
 ScopedPlatform::~ScopedPlatform() {
-    if (installed == platform_.get()) InstallHosts(nullptr);
+    if (installed == platform_.get()) installed = nullptr;
 }
 
 }  // namespace platform

@@ -1,7 +1,6 @@
 // The api's system calls: the clock and Sleep by the backend's clock, the debug
 // channel, and the game's own paths turned into the system's.
 #include "platform/api/system.h"
-
 #include "platform/core/platform.h"
 
 namespace platform {

@@ -1,7 +1,6 @@
 // The window api: the window table, the message queue and default handling
 // are shared; the backend opens the real window and feeds the system's events.
 #include "platform/api/window.h"
-
 #include "platform/core/display/font.h"
 #include "platform/core/platform.h"
 

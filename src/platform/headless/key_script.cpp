@@ -162,6 +162,9 @@ private:
 
 KeyScript KeyScript::Parse(std::string_view text, const std::string& fileName) {
     KeyScript script;
+    // Editors on other systems start a UTF-8 file with a byte-order mark.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     std::size_t lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;

@@ -6,7 +6,8 @@
 // FRAMES is N, N-M or N+ (frames count from 1); a WORD is a key held during
 // those frames (ESC R S UP DOWN LEFT RIGHT SPACE, A-Z, 0-9) or an event at
 // the end of each of them (DEACTIVATE, ACTIVATE, CLOSE, UNACQUIRE, MOUSE X Y).
-// Words are case-insensitive; blank lines and comments are ignored.
+// Words are case-insensitive; blank lines and comments are ignored, and so
+// are a byte-order mark and the CR of a CRLF line end.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +30,7 @@ struct ScriptEntry {
     std::vector<ScriptEvent> events;
 
     bool Covers(std::uint32_t frame) const { return frame >= first && frame <= last; }
+    bool operator==(const ScriptEntry&) const = default;
 };
 
 class KeyScript {

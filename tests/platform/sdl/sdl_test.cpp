@@ -125,16 +125,20 @@ TEST(SdlGamepads, HoldTheKeysOfTheirButtonsAndLeftStickWhenComeAndGone) {
     }
 }
 
-// A window that had the focus and loses it is deactivated; the close button
-// reaches the game as a close, which destroys the window and ends the game.
-TEST(SdlWindow, TellsTheGameOfFocusChangesAndOfTheCloseButton) {
+// A window is --scale times the picture, up to the largest scale taken. One
+// that had the focus and loses it is deactivated; the close button reaches
+// the game as a close, which destroys the window and ends the game.
+TEST(SdlWindow, IsScaledAndTellsTheGameOfFocusChangesAndOfTheCloseButton) {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     platform::Options options;
-    options.window = true;
+    std::tie(options.window, options.scale) = std::tuple(true, platform::kMaxScale);
     auto backend = std::make_unique<platform::SdlBackend>(options);
     platform::SdlBackend& sdl = *backend;
     platform::ScopedPlatform installed(std::move(backend), options);
     appWindow = CreateAppWindow(640, 480);
+    int width = 0, height = 0;
+    SDL_GetWindowSize(sdl.window(), &width, &height);
+    EXPECT_EQ(std::tuple(width, height), std::tuple(640 * options.scale, 480 * options.scale));
     sdl.PumpEvents();  // what the window's opening says comes first
     while (!platform::Current().queue().Empty()) platform::Current().queue().Take();
     for (Uint8 focus : {SDL_WINDOWEVENT_FOCUS_GAINED, SDL_WINDOWEVENT_FOCUS_LOST}) {

@@ -1,8 +1,8 @@
 // What the display's shared code needs of the platform above it: the screen
 // underneath, the default font's glyphs, the frame count and the failures a
-// test asked for. The platform installs itself as the host for its
-// lifetime; surfaces made with no host (the benchmarks, tests of bare
-// surfaces) draw as ever and show nothing.
+// test asked for. The installed platform is the host, and makes the
+// functions at the end; surfaces made with no platform (the benchmarks,
+// tests of bare surfaces) draw as ever and show nothing.
 #pragma once
 
 #include <cstdint>
@@ -59,8 +59,6 @@ DisplayHost* CurrentDisplayHost();
 // The installed host; using the display without one is a programming error
 // and aborts with a message.
 DisplayHost& TheDisplayHost();
-void SetDisplayHost(DisplayHost* host);
-
 // The failure asked for at a display step; S_OK with no host installed.
 HRESULT InjectedDisplayFailure(std::string_view step);
 

@@ -48,7 +48,10 @@ bool WholeMultiple(const PictureRect& shown, int pictureWidth, int pictureHeight
 PicturePoint PictureAt(const PictureRect& shown, int pictureWidth, int pictureHeight, int outputX,
                        int outputY) {
     if (shown.w <= 0 || shown.h <= 0) return {};
+    // The last output pixel of a picture shown smaller than it is still
+    // reaches its last pixel: the window's edge is the picture's edge.
     auto scaled = [](int offset, int shownSize, int pictureSize) {
+        if (offset >= shownSize - 1) return std::max(pictureSize - 1, 0);
         std::int64_t at = std::int64_t{offset} * pictureSize / shownSize;
         return static_cast<int>(std::clamp<std::int64_t>(at, 0, std::max(pictureSize - 1, 0)));
     };

@@ -31,8 +31,8 @@ struct PicturePoint {
     int y = 0;
 };
 
-// The picture pixel under an output pixel; a point on the black border is
-// taken to the nearest edge of the picture.
+// The picture pixel under an output pixel; a point on the black border, or
+// past the picture's last pixel, is taken to the nearest edge of the picture.
 PicturePoint PictureAt(const PictureRect& shown, int pictureWidth, int pictureHeight, int outputX,
                        int outputY);
 

@@ -1,7 +1,7 @@
 // What the keyboard's shared code needs of the platform above it: the keys
 // the backend sees, the windows, the platform's count of frames and of lost
-// foregrounds, and the failures a test asked for. The platform installs
-// itself as the host for its lifetime.
+// foregrounds, and the failures a test asked for. The installed platform is
+// the host, and makes the function at the end.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +36,5 @@ protected:
 // The installed host; using the keyboard without one is a programming error
 // and aborts with a message.
 InputHost& TheInputHost();
-void SetInputHost(InputHost* host);
 
 }  // namespace platform

@@ -1,6 +1,6 @@
 // What the sound's shared code needs of the platform above it: the backend's
-// sound device and the failures a test asked for. The platform installs
-// itself as the host for its lifetime.
+// sound device and the failures a test asked for. The installed platform is
+// the host, and makes the function at the end.
 #pragma once
 
 #include <memory>
@@ -25,6 +25,5 @@ protected:
 // The installed host; using the sound without one is a programming error
 // and aborts with a message.
 SoundHost& TheSoundHost();
-void SetSoundHost(SoundHost* host);
 
 }  // namespace platform
