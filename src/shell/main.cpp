@@ -24,6 +24,7 @@ int RunGame(const CommandLine& line, const char* programPath) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::ConnectTerminal();
     CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!line.error.empty()) {
         std::fprintf(stderr, "farhaven: %s\n%s", line.error.c_str(), Usage().c_str());
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     try {
         return RunGame(line, argc > 0 ? argv[0] : "");
     } catch (const platform::BackendError& error) {
-        std::fprintf(stderr, "farhaven: %s\n", error.what());
+        platform::TellPlayer(error.what());
         return error.exitCode();
     }
 }

@@ -49,8 +49,8 @@ TEST_F(ControlFileTest, ValuesConvertByTheDecimalRuleAndEmptyIsZero) {
 
 TEST(ProgramDirectoryTest, IsThePathUpToItsLastSeparatorOfEitherKind) {
     // The running test has a real path, which wins over the argument.
-    EXPECT_EQ(FindProgramDirectory("ignored"),
-              std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
+    EXPECT_TRUE(std::filesystem::equivalent(FindProgramDirectory("ignored"), FARHAVEN_TEST_DIR))
+        << FindProgramDirectory("ignored");
     const std::pair<const char*, const char*> paths[] = {
         {"C:\\mixed/dir\\game", "C:\\mixed/dir"}, {"/farhaven", "/"}, {"farhaven", "."}};
     for (auto [path, directory] : paths) EXPECT_EQ(DirectoryOf(path), directory);

@@ -108,7 +108,7 @@ TEST(HeadlessGame, ItsSoundFileHoldsEverySampleOfItsVirtualClock) {
         HeadlessPlatform headless(options);
         const std::uint32_t start = headless.backend().clock().Now();
         ResetGame();
-        EXPECT_EQ(WinMain((folder.path() / "farhaven").c_str()), 0);
+        EXPECT_EQ(WinMain((folder.path() / "farhaven").string().c_str()), 0);
         theDrawManager.Teardown();
         covered = headless.backend().clock().Now() - start;
         EXPECT_TRUE(headless.platform().CloseFiles());

@@ -85,7 +85,7 @@ TEST_F(SoundTest, WhatCannotBePlayedIsFalseAndLeavesTheBufferAlone) {
         EXPECT_EQ(buffer, kUntouched);
     }
     SoundBuffer* buffer = kUntouched;
-    EXPECT_FALSE(theSoundManager->LoadWave((folder.path() / "none.wav").c_str(), buffer));
+    EXPECT_FALSE(theSoundManager->LoadWave((folder.path() / "none.wav").string().c_str(), buffer));
     headless.backend().failures().Add({"dsound.buffer", platform::E_FAIL, 1});
     EXPECT_FALSE(Load(WaveBuilder().Format(mono).Data(kTone).bytes(), buffer));
     theSoundManager->device.reset();  // nobody to make the buffer

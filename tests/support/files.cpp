@@ -1,19 +1,29 @@
 #include "support/files.h"
 
 #include <SDL2/SDL_image.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 #include "platform/core/display/sdl_handles.h"
 
+// A new name until one is free: creating the folder is what claims it, as
+// mkdtemp does, on every system.
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "farhaven-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    path_ = pattern;
+    std::random_device seed;
+    std::mt19937_64 names(seed());
+    for (int tries = 0; tries < 100; ++tries) {
+        std::filesystem::path candidate = std::filesystem::temp_directory_path() /
+                                          ("farhaven-" + std::to_string(names() % 1000000000));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("no temporary folder");
 }
 
 TempFolder::~TempFolder() {
@@ -40,6 +50,12 @@ std::string ReadFile(const std::filesystem::path& file) {
     return text.str();
 }
 
+ByteStream::ByteStream(std::string_view bytes)
+    : stream_(std::fopen(folder_.Write("bytes", bytes).c_str(), "rb"), &std::fclose) {
+    if (!stream_)
+        throw std::runtime_error("cannot read back " + (folder_.path() / "bytes").string());
+}
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream stream(text);
@@ -54,7 +70,7 @@ int CountLines(const std::string& text, const std::string& line) {
 
 Picture ReadPicture(const std::filesystem::path& file) {
     Picture picture;
-    platform::SdlSurfacePtr loaded(IMG_Load(file.c_str()));
+    platform::SdlSurfacePtr loaded(IMG_Load(file.string().c_str()));
     if (loaded) loaded.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
     if (!loaded) {
         picture.error = IMG_GetError();

@@ -56,9 +56,8 @@ WaveBuilder& WaveBuilder::Chunk(const char* id, const std::vector<std::uint8_t>&
 
 std::vector<std::int16_t> SoundFileSamples(const std::filesystem::path& file) {
     std::string bytes = ReadFile(file);
-    std::FILE* stream = fmemopen(bytes.data(), bytes.size(), "rb");
-    std::optional<WaveSamples> found = stream ? FindWaveSamples(stream) : std::nullopt;
-    if (stream) std::fclose(stream);
+    ByteStream stream(bytes);
+    std::optional<WaveSamples> found = FindWaveSamples(stream.get());
     std::vector<std::int16_t> samples;
     if (!found || found->format.channels != platform::kMixFormat.channels ||
         found->format.samplesPerSec != static_cast<std::uint32_t>(platform::kMixFormat.rate) ||

@@ -9,6 +9,7 @@
 #include "layout.h"
 #include "paints.h"
 #include "random.h"
+#include "steady_math.h"
 
 namespace resgen {
 
@@ -58,7 +59,7 @@ std::vector<Crack> MakeCracks() {
             for (int step = 0; step < steps; ++step) {
                 angle += rng.Uniform(-0.7F, 0.7F);
                 const float length = rng.Uniform(2.5F, 4.5F);
-                at = at + Vec2{std::cos(angle) * length, std::sin(angle) * length * 0.7F};
+                at = at + Vec2{SteadyCos(angle) * length, SteadySin(angle) * length * 0.7F};
                 crack.path.push_back(at);
             }
             cracks.push_back(crack);

@@ -8,6 +8,7 @@
 #include "layout.h"
 #include "paints.h"
 #include "random.h"
+#include "steady_math.h"
 
 namespace resgen {
 
@@ -108,8 +109,8 @@ void DrawFlash(Canvas& canvas) {
     for (int ray = 0; ray < 8; ++ray) {
         const float angle = kPi * 0.25F * static_cast<float>(ray) + 0.2F;
         const float reach = ray % 2 == 0 ? 13.5F : 10.0F;
-        const Vec2 tip = c + Vec2{std::cos(angle), std::sin(angle)} * reach;
-        const Vec2 side = Vec2{-std::sin(angle), std::cos(angle)} * 2.2F;
+        const Vec2 tip = c + Vec2{SteadyCos(angle), SteadySin(angle)} * reach;
+        const Vec2 side = Vec2{-SteadySin(angle), SteadyCos(angle)} * 2.2F;
         parts.push_back(Polygon({c + side, tip, c - side}));
     }
     FillGlow(canvas, Union(std::move(parts)),
@@ -131,7 +132,7 @@ void DrawSmoke(Canvas& canvas, float spread, std::uint32_t seed, bool embers) {
     std::vector<Sdf> puffs;
     for (int i = 0; i < 6; ++i) {
         const float angle = static_cast<float>(i) * kPi / 3.0F + rng.Uniform(-0.3F, 0.3F);
-        const Vec2 at = Vec2{17.0F, 16.0F} + Vec2{std::cos(angle), std::sin(angle)} * spread;
+        const Vec2 at = Vec2{17.0F, 16.0F} + Vec2{SteadyCos(angle), SteadySin(angle)} * spread;
         puffs.push_back(Circle(at, rng.Uniform(5.0F, 6.0F)));
     }
     puffs.push_back(Circle({17.0F, 16.0F}, spread));

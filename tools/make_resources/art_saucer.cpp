@@ -5,6 +5,7 @@
 
 #include "art.h"
 #include "paints.h"
+#include "steady_math.h"
 
 namespace resgen {
 
@@ -33,11 +34,11 @@ void DrawRimLights(Canvas& canvas, int frame) {
     const float step = 2.0F * std::numbers::pi_v<float> / static_cast<float>(kLights);
     for (int i = 0; i < kLights; ++i) {
         const float angle = step * (static_cast<float>(i) + 0.5F * static_cast<float>(frame));
-        const float depth = std::sin(angle);
+        const float depth = SteadySin(angle);
         if (depth < 0.05F) {
             continue;
         }
-        const Vec2 at{kCentre.x + 14.0F * std::cos(angle), kCentre.y + 1.0F + 2.2F * depth};
+        const Vec2 at{kCentre.x + 14.0F * SteadyCos(angle), kCentre.y + 1.0F + 2.2F * depth};
         const Color color = kColors[static_cast<std::size_t>(i) % kColors.size()];
         FillGlow(canvas, Circle(at, 0.6F + 0.6F * depth),
                  {{0.7F, color}, {-0.2F, Mix(color, Rgb(255, 255, 255), 0.6F)}});

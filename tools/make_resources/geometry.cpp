@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "steady_math.h"
+
 namespace resgen {
 
 float Dot(Vec2 a, Vec2 b) {
@@ -21,8 +23,8 @@ Vec2 Normalized(Vec2 a) {
 
 Vec2 Rotate(Vec2 p, Vec2 centre, float angle) {
     const Vec2 d = p - centre;
-    const float c = std::cos(angle);
-    const float s = std::sin(angle);
+    const float c = SteadyCos(angle);
+    const float s = SteadySin(angle);
     return {centre.x + d.x * c - d.y * s, centre.y + d.x * s + d.y * c};
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "steady_math.h"
+
 namespace resgen {
 
 Vec2 LightDirection() {
@@ -35,7 +37,7 @@ Paint Cylinder(Sdf shape, Color base, float centreX, float halfWidth, float beve
     return [shape = std::move(shape), base, centreX, halfWidth, bevel](Vec2 p, float depth) {
         // The highlight sits a little left of centre, towards the light.
         const float across = std::clamp((p.x - centreX) / halfWidth + 0.35F, -1.0F, 1.0F);
-        const float round = std::cos(across * 1.45F);
+        const float round = SteadyCos(across * 1.45F);
         const float light = BevelLight(shape, p, depth, bevel);
         return base * (0.55F + 0.6F * round + 0.35F * light);
     };

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "random.h"
+#include "steady_math.h"
 #include "synth.h"
 
 namespace resgen {
@@ -14,7 +15,7 @@ namespace {
 constexpr float kTwoPi = 2.0F * std::numbers::pi_v<float>;
 
 float NoteFrequency(int midiNote) {
-    return 440.0F * std::pow(2.0F, static_cast<float>(midiNote - 69) / 12.0F);
+    return 440.0F * SteadyPow(2.0F, static_cast<float>(midiNote - 69) / 12.0F);
 }
 
 struct Note {
@@ -37,7 +38,7 @@ void AddLead(std::vector<float>& out, const Note& note) {
         const float envelope = Adsr(t, note.length, 0.006F, 0.12F, 0.55F, 0.28F);
         // A gentle vibrato creeps into the longer notes.
         const float vibrato =
-            1.0F + 0.004F * std::sin(kTwoPi * 5.5F * t) * std::min(1.0F, t / 0.4F);
+            1.0F + 0.004F * SteadySin(kTwoPi * 5.5F * t) * std::min(1.0F, t / 0.4F);
         const float tone =
             0.6F * saw.Next(frequency * vibrato) + 0.4F * pulse.Next(frequency * 1.003F, 0.3F);
         const float cutoff = 400.0F + 2400.0F * envelope;
@@ -104,10 +105,11 @@ std::vector<float> MakeHitBlast() {
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const float t = static_cast<float>(i) / static_cast<float>(kSampleRate);
         // The filter closes from a bright crack to a low rumble.
-        const float cutoff = 150.0F + 5800.0F * std::exp(-t / 0.07F);
+        const float cutoff = 150.0F + 5800.0F * SteadyExp(-t / 0.07F);
         const float noise = filter.Next(rng.Uniform(-1.0F, 1.0F), cutoff);
-        const float body = thump.Next(45.0F + 75.0F * std::exp(-t / 0.06F)) * std::exp(-t / 0.13F);
-        const float envelope = std::min(1.0F, t / 0.002F) * std::exp(-t / 0.11F);
+        const float body =
+            thump.Next(45.0F + 75.0F * SteadyExp(-t / 0.06F)) * SteadyExp(-t / 0.13F);
+        const float envelope = std::min(1.0F, t / 0.002F) * SteadyExp(-t / 0.11F);
         samples[i] = 1.6F * noise * envelope + 0.5F * body;
     }
     Finish(samples, kSoundPeak, 0.002F, 0.05F);
@@ -124,7 +126,7 @@ std::vector<float> MakeShieldZap() {
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const float t = static_cast<float>(i) / static_cast<float>(kSampleRate);
         // The buzz climbs from a hum to a whine as the field charges.
-        const float pitch = 90.0F * std::pow(6.0F, t / 0.6F);
+        const float pitch = 90.0F * SteadyPow(6.0F, t / 0.6F);
         const float jitter = 1.0F + 0.05F * rng.Uniform(-1.0F, 1.0F);
         const float tone =
             0.6F * buzz.Next(pitch * jitter) + 0.25F * edge.Next(pitch * 2.01F, 0.2F);
@@ -136,7 +138,7 @@ std::vector<float> MakeShieldZap() {
         const float white = rng.Uniform(-1.0F, 1.0F);
         const float spark = (white - crackleFilter.Next(white, 2000.0F)) * crackle;
         const float envelope =
-            std::min(1.0F, t / 0.01F) * (0.75F + 0.25F * std::sin(kTwoPi * 28.0F * t));
+            std::min(1.0F, t / 0.01F) * (0.75F + 0.25F * SteadySin(kTwoPi * 28.0F * t));
         samples[i] = envelope * (tone + 0.7F * spark);
     }
     Finish(samples, kSoundPeak, 0.005F, 0.12F);

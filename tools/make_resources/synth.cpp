@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "steady_math.h"
+
 namespace resgen {
 
 namespace {
@@ -54,14 +56,14 @@ float SquareOscillator::Next(float frequency, float pulseWidth) {
 
 float SineOscillator::Next(float frequency) {
     Advance(phase_, frequency);
-    return std::sin(kTwoPi * phase_);
+    return SteadySin(kTwoPi * phase_);
 }
 
 float LowPass::Next(float input, float cutoff) {
     // Chamberlin's filter is stable only well below a sixth of the rate.
     const float limited = std::clamp(cutoff, 20.0F, static_cast<float>(kSampleRate) / 6.5F);
     const float f =
-        2.0F * std::sin(std::numbers::pi_v<float> * limited / static_cast<float>(kSampleRate));
+        2.0F * SteadySin(std::numbers::pi_v<float> * limited / static_cast<float>(kSampleRate));
     low_ += f * band_;
     const float high = input - low_ - damping_ * band_;
     band_ += f * high;

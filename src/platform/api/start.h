@@ -40,6 +40,17 @@ public:
     virtual int Finish(int gameExitCode) = 0;
 };
 
+// Where the system starts a windowed program without a terminal (Windows,
+// from Explorer or from a console), standard output and error lead
+// nowhere: this connects them to the console the program was started from,
+// if there is one, before anything is said. Nothing to do elsewhere.
+void ConnectTerminal();
+
+// Says a message the program stops on ("farhaven: " and the message) on
+// standard error or, where nobody would see that (a Windows game started
+// without a console), in a message box.
+void TellPlayer(const std::string& message);
+
 // Checks the files the options name (two options naming one file, or an
 // output over an input, are refused; so is one that cannot be written),
 // then installs the backend the options ask for (headless with --headless,

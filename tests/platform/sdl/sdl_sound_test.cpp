@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 
 #include "platform/core/platform.h"
 #include "platform/sdl/sdl_backend.h"
@@ -22,7 +23,7 @@ using Samples = std::vector<std::int16_t>;
 std::vector<std::uint8_t> Tone() {
     std::vector<std::int16_t> tone(11025);
     for (std::size_t i = 0; i < tone.size(); ++i)
-        tone[i] = 8000 * std::sin(i * 440 * 2 * M_PI / 22050);
+        tone[i] = 8000 * std::sin(i * 440 * 2 * std::numbers::pi / 22050);
     return Samples16(tone);
 }
 
@@ -33,8 +34,8 @@ protected:
     // The SDL backend with the audio driver, and the game's sound device on
     // it with the tone loaded; once a test.
     void Install(const char* driver, std::string audioOut = "") {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", driver, 1);
+        SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+        SDL_setenv("SDL_AUDIODRIVER", driver, 1);
         ReleaseSound();  // what an earlier test of the program may have left
         platform::Options options;
         std::tie(options.window, options.audioOutFile) = std::tuple(true, audioOut);

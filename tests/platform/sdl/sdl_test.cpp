@@ -2,6 +2,7 @@
 // SDL's virtual joystick, with the standard controller layout), and its
 // window's events, on SDL's dummy video driver. The real window on an X
 // server is the end-to-end tests' part.
+#include <SDL2/SDL_stdinc.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -86,7 +87,7 @@ struct VirtualPad {
 // keyboard, unless --no-gamepad: the buttons of the mapping, and the left
 // stick beyond its dead zone, hold exactly their keys.
 TEST(SdlGamepads, HoldTheKeysOfTheirButtonsAndLeftStickWhenComeAndGone) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     for (bool noGamepad : {false, true}) {
         platform::Options options;
         options.noGamepad = noGamepad;
@@ -129,7 +130,7 @@ TEST(SdlGamepads, HoldTheKeysOfTheirButtonsAndLeftStickWhenComeAndGone) {
 // that had the focus and loses it is deactivated; the close button reaches
 // the game as a close, which destroys the window and ends the game.
 TEST(SdlWindow, IsScaledAndTellsTheGameOfFocusChangesAndOfTheCloseButton) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     platform::Options options;
     std::tie(options.window, options.scale) = std::tuple(true, platform::kMaxScale);
     auto backend = std::make_unique<platform::SdlBackend>(options);

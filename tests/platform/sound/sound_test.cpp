@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <random>
 
 #include "platform/core/platform.h"
@@ -135,7 +136,7 @@ Samples Sound(double amplitude, double seconds, unsigned noiseSeed = 0) {
     Samples out;
     for (std::size_t i = 0; i < seconds * 44100; ++i) {
         double wave = noiseSeed != 0 ? (noise() / 2147483648.0 - 1) * std::exp(-8.0 * i / 44100)
-                                     : std::sin(i * 2 * M_PI * 440 / 44100);
+                                     : std::sin(i * 2 * std::numbers::pi * 440 / 44100);
         out.insert(out.end(), 2, static_cast<std::int16_t>(amplitude * wave));
     }
     return out;

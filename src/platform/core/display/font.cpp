@@ -3,7 +3,9 @@
 #include <SDL2/SDL_ttf.h>
 
 #include <algorithm>
+#include <string>
 
+#include "platform/api/system.h"
 #include "platform/core/display/sdl_handles.h"
 #include "platform/core/os/this_program.h"
 
@@ -41,7 +43,13 @@ Font::Font(const std::string& path, int pointSize) : font_(TTF_OpenFont(path.c_s
 std::string DefaultFontPath() {
     std::string override = EnvironmentVariable("FARHAVEN_FONT");
     if (!override.empty()) return override;
-    return FARHAVEN_FONT_FILE;
+    // A font that comes with the game is named from the program's folder,
+    // wherever the game was started from.
+    std::string builtIn = FARHAVEN_FONT_FILE;
+    if (builtIn.front() == '/') return builtIn;
+    std::string program = ExecutablePath();
+    std::size_t folderEnd = program.find_last_of("/\\");
+    return folderEnd == std::string::npos ? builtIn : program.substr(0, folderEnd + 1) + builtIn;
 }
 
 const Glyph& GlyphCache::Get(std::uint8_t character) {

@@ -7,6 +7,7 @@
 #include "platform/api/start.h"
 #include "platform/api/system.h"
 #include "platform/core/os/file_identity.h"
+#include "platform/core/os/utf8_path.h"
 
 namespace platform {
 namespace {
@@ -25,7 +26,7 @@ FileIdentity IdentityOf(const NamedFile& file) {
 std::string ControlFilePath() {
     std::string program = ExecutablePath();
     if (program.empty()) return {};
-    return (std::filesystem::path(program).parent_path() / "quorlat.ctl").string();
+    return NameOf(PathOf(program).parent_path() / "quorlat.ctl");
 }
 
 }  // namespace

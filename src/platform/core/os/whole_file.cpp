@@ -7,6 +7,7 @@
 #include "platform/api/start.h"
 #include "platform/core/os/output_file.h"
 #include "platform/core/os/this_program.h"
+#include "platform/core/os/utf8_path.h"
 
 namespace platform {
 namespace {
@@ -28,22 +29,22 @@ bool WriteDirectly(const std::string& path, const std::string& what, std::string
 bool ReplaceWhole(const std::string& path, const std::string& what, std::string_view bytes) {
     // A link is followed, so that the new file replaces what it points to.
     std::error_code noTarget;
-    std::filesystem::path target = std::filesystem::canonical(path, noTarget);
+    std::filesystem::path target = std::filesystem::canonical(PathOf(path), noTarget);
     if (noTarget) {
-        target = path;
+        target = PathOf(path);
     } else if (!std::filesystem::is_regular_file(target)) {
         return WriteDirectly(path, what, bytes);
     }
-    std::string beside = target.string() + ".part-" + std::to_string(ProcessId());
+    std::string beside = NameOf(target) + ".part-" + std::to_string(ProcessId());
     bool saved = WriteDirectly(beside, what + " for " + path, bytes);
     std::error_code renaming;
-    if (saved) std::filesystem::rename(beside, target, renaming);
+    if (saved) std::filesystem::rename(PathOf(beside), target, renaming);
     if (renaming) {
         std::fprintf(stderr, "farhaven: %s: cannot write the %s: %s\n", path.c_str(), what.c_str(),
                      renaming.message().c_str());
         saved = false;
     }
-    if (!saved) std::filesystem::remove(beside, noTarget);
+    if (!saved) std::filesystem::remove(PathOf(beside), noTarget);
     return saved;
 }
 
