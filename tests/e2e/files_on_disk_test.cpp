@@ -16,12 +16,14 @@
 
 namespace {
 
-// The name of the file a traced call works on: the one its descriptor
-// holds, or the first one it quotes.
+// The name of the file a traced call works on: the first one it quotes
+// (a rename may name its folder's descriptor before it), or the one its
+// descriptor holds.
 std::string FileOf(const std::string& call) {
     std::size_t open = call.find('<'), quote = call.find('"');
-    std::size_t start = open != std::string::npos ? open : quote;
-    std::size_t end = call.find(open != std::string::npos ? '>' : '"', start + 1);
+    bool quoted = quote != std::string::npos;
+    std::size_t start = quoted ? quote : open;
+    std::size_t end = call.find(quoted ? '"' : '>', start + 1);
     if (start == std::string::npos || end == std::string::npos) return {};
     return std::filesystem::path(call.substr(start + 1, end - start - 1)).filename().string();
 }
