@@ -145,10 +145,13 @@ step "the installer, under Wine: for the player alone, a menu entry, gone again 
 installer="build/windows/farhaven-$version-windows-x64.exe"
 [ -f "$installer" ] || fail "no $installer: $(ls build/windows/*.exe 2>&1)"
 echo "$installer: $(wc -c <"$installer") bytes"
-# A Windows folder of this Wine, as a path here.
-folder() { "$wine" winepath -u "$("$wine" cmd /c echo "%$1%" | tr -d '\r')"; }
+# A folder of this Wine by its Windows variable, as Windows names it and as
+# a path here.
+windows_folder() { "$wine" cmd /c echo "%$1%" | tr -d '\r'; }
+folder() { "$wine" winepath -u "$(windows_folder "$1")"; }
 local_data=$(folder LOCALAPPDATA)
 player=$(folder APPDATA)/farhaven
+players_control="$(windows_folder APPDATA)\\farhaven\\quorlat.ctl"
 installed="$local_data/Programs/Far Haven"
 shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Far Haven.lnk"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\farhaven'
@@ -182,6 +185,14 @@ status=0
 [ "$status" = 2 ] && grep -qi "roaming/farhaven/quorlat.ctl:[0-9]*: 'Nothing' is no key" "$work/installed.errors" \
     || fail "the installed game did not read the player's copy (exit $status): $(head -c 500 "$work/installed.errors")"
 same "$player/quorlat.ctl" "$work/players.ctl" "the player's copy, kept"
+# That copy is the control file the game guards from its own outputs.
+status=0
+(cd "$installed" && "$root/$wine" ./farhaven.exe --headless --frames 2 \
+    --log "$players_control" \
+    </dev/null >"$work/installed.errors" 2>&1) || status=$?
+[ "$status" = 2 ] && grep -q "would write over the control file" "$work/installed.errors" \
+    || fail "the installed game let --log write over the player's control file (exit $status)"
+same "$player/quorlat.ctl" "$work/players.ctl" "the player's copy, not written over"
 installed_dir=$("$wine" winepath -w "$installed" | tr -d '\r')
 "$wine" "$installed/Uninstall.exe" /S || fail "the uninstaller ended with $?"
 settle
