@@ -4,7 +4,8 @@
 # (tools/windows/deps.sh), runs the tests under Wine, plays the golden game
 # under Wine, and replays a game recorded on each system on the other. Each
 # game's debug log must be the same to the byte, and so must the pictures,
-# sounds and control file that each build generates.
+# sounds and control file that each build generates. Then it makes the zip
+# and the installer, plays from each, and uninstalls the installed game.
 #
 # It changes the machine (packages, a deb-src entry), so ./test.sh never
 # runs it. It needs root, or sudo, and no input. Wine's own folder is
