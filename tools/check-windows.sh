@@ -4,7 +4,8 @@
 # (tools/windows/deps.sh), runs the tests under Wine, plays the golden game
 # under Wine, and replays a game recorded on each system on the other. Each
 # game's debug log must be the same to the byte, and so must the pictures,
-# sounds and control file that each build generates.
+# sounds and control file that each build generates. Then it makes the zip
+# and the installer, plays from each, and uninstalls the installed game.
 #
 # It changes the machine (packages, a deb-src entry), so ./test.sh never
 # runs it. It needs root, or sudo, and no input. Wine's own folder is
@@ -37,6 +38,11 @@ nice cmake --build --preset default -j"$jobs" --target farhaven game_resources
 wine=tools/windows/wine.sh
 [ "$(file -b build/windows/game/farhaven.exe | cut -d' ' -f1-2)" = "PE32+ executable" ] \
     || fail "build/windows/game/farhaven.exe is not a Windows x64 program: $(file -b build/windows/game/farhaven.exe)"
+
+# Its icon, every size of the generator's .ico, is the program's resource.
+icons=$(x86_64-w64-mingw32-windres -i build/windows/game/farhaven.exe -O rc | grep -c "RT_ICON \*/" || true)
+[ "$icons" -ge 4 ] && [ "$icons" = "$(od -An -tu2 -j4 -N2 build/windows/icons/farhaven.ico | tr -d ' ')" ] \
+    || fail "farhaven.exe holds $icons icon pictures, not those of build/windows/icons/farhaven.ico"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -119,7 +125,7 @@ done
 step "the portable zip"
 version=$(sed -n 's/^project(farhaven VERSION \([^ ]*\) .*/\1/p' CMakeLists.txt)
 zip="build/windows/farhaven-$version-windows-x64.zip"
-rm -f "$zip"
+rm -f "$zip" "build/windows/farhaven-$version-windows-x64.exe"
 cmake --build --preset windows --target package >/dev/null
 [ -f "$zip" ] || fail "no $zip: $(ls build/windows/*.zip 2>&1)"
 echo "$zip: $(wc -c <"$zip") bytes"
@@ -135,6 +141,75 @@ done
 cp "$golden/quorlat.ctl" "$golden/game.keys" "$unzipped/"
 play "$unzipped" --keys game.keys
 same "$unzipped/game.log" "$golden/game.log" "the golden log from the unzipped game"
+
+step "the installer, under Wine: for the player alone, a menu entry, gone again on uninstalling"
+installer="build/windows/farhaven-$version-windows-x64.exe"
+[ -f "$installer" ] || fail "no $installer: $(ls build/windows/*.exe 2>&1)"
+echo "$installer: $(wc -c <"$installer") bytes"
+# A folder of this Wine by its Windows variable, as Windows names it and as
+# a path here.
+windows_folder() { "$wine" cmd /c echo "%$1%" | tr -d '\r'; }
+folder() { "$wine" winepath -u "$(windows_folder "$1")"; }
+local_data=$(folder LOCALAPPDATA)
+player=$(folder APPDATA)/farhaven
+players_control="$(windows_folder APPDATA)\\farhaven\\quorlat.ctl"
+installed="$local_data/Programs/Far Haven"
+shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Far Haven.lnk"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\farhaven'
+# Waits for the installer's and uninstaller's programs to end (the
+# uninstaller runs a copy of itself and returns at once).
+settle() { WINEPREFIX="$root/build/windows-wine" /usr/lib/wine/wineserver -w; }
+# The player's files and Wine's own before, without what a run leaves in Temp.
+user_files() { (cd "$(folder USERPROFILE)/.." && find . -path '*/Temp' -prune -o -print | sort); }
+rm -rf "$installed" "$player" "$shortcut"
+"$wine" reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
+before=$(user_files)
+"$wine" "$installer" /S || fail "the installer ended with $?"
+settle
+for inside in farhaven.exe quorlat.ctl installed.txt Uninstall.exe resources/DejaVuSansMono-Bold.ttf; do
+    [ -s "$installed/$inside" ] || fail "the installer put no $inside in $installed"
+done
+[ -s "$shortcut" ] || fail "the installer made no Start-menu entry ($shortcut)"
+"$wine" reg query "$uninstall_key" >/dev/null 2>&1 || fail "the installer listed no uninstaller"
+# The installed game copies its control file into the player's folder and
+# reads it there: a key the player's copy names wrongly stops the game,
+# naming that copy, and a second run leaves the copy as the player made it.
+(cd "$installed" && "$root/$wine" ./farhaven.exe --headless --frames 2 --log "$work/installed.log" \
+    </dev/null >/dev/null 2>"$work/installed.errors") \
+    || fail "the installed game ended with an error: $(head -c 500 "$work/installed.errors")"
+same "$player/quorlat.ctl" "$installed/quorlat.ctl" "the player's copy of the control file"
+sed -i 's/^FIRE=.*/FIRE=Nothing/' "$player/quorlat.ctl"
+cp "$player/quorlat.ctl" "$work/players.ctl"
+status=0
+(cd "$installed" && "$root/$wine" ./farhaven.exe --headless --frames 2 \
+    </dev/null >"$work/installed.errors" 2>&1) || status=$?
+[ "$status" = 2 ] && grep -qi "roaming/farhaven/quorlat.ctl:[0-9]*: 'Nothing' is no key" "$work/installed.errors" \
+    || fail "the installed game did not read the player's copy (exit $status): $(head -c 500 "$work/installed.errors")"
+same "$player/quorlat.ctl" "$work/players.ctl" "the player's copy, kept"
+# That copy is the control file the game guards from its own outputs.
+status=0
+(cd "$installed" && "$root/$wine" ./farhaven.exe --headless --frames 2 \
+    --log "$players_control" \
+    </dev/null >"$work/installed.errors" 2>&1) || status=$?
+[ "$status" = 2 ] && grep -q "would write over the control file" "$work/installed.errors" \
+    || fail "the installed game let --log write over the player's control file (exit $status)"
+same "$player/quorlat.ctl" "$work/players.ctl" "the player's copy, not written over"
+installed_dir=$("$wine" winepath -w "$installed" | tr -d '\r')
+"$wine" "$installed/Uninstall.exe" /S || fail "the uninstaller ended with $?"
+settle
+[ ! -e "$installed" ] || fail "the uninstaller left $installed_dir: $(ls -A "$installed")"
+[ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu entry"
+! "$wine" reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller left $uninstall_key"
+# Nothing new is left but the player's folder, and the folder of programs
+# installed for one user, which is the system's and empty.
+left=$(comm -13 <(echo "$before") <(user_files) \
+    | grep -v -x -e '\./[^/]*/AppData/Roaming/farhaven\(/quorlat\.ctl\)\?' \
+        -e '\./[^/]*/AppData/Local/Programs' || true)
+[ -z "$left" ] || fail "the uninstaller left: $left"
+[ -z "$(ls -A "$local_data/Programs")" ] || fail "the uninstaller left: $(ls -A "$local_data/Programs")"
+rm -rf "$player"
+echo "installed in $installed_dir, played, the player's copy of the control file read and kept," \
+    "uninstalled leaving nothing else"
 
 step "a real window under Wine, on an X server of its own"
 # Wine's sound drivers are left out: no sound device, as on a machine

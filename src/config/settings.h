@@ -8,7 +8,8 @@
 
 #include "config/profile_file.h"
 
-// The program's directory, where the control file lies.
+// Where the control file lies: the program's directory, or the player's
+// folder for an installed game (platform::ControlFileFolder).
 extern std::string ProgramDirectory;
 
 // Every key read from the control file with its text, as read.

@@ -3,6 +3,7 @@
 #include "common/exceptions.h"
 #include "config/key_bindings.h"
 #include "config/settings.h"
+#include "platform/api/system.h"
 #include "shell/app_window.h"
 #include "shell/frame_loop.h"
 #include "shell/start_up.h"
@@ -16,7 +17,7 @@ constexpr std::int32_t kBadControlFileExitCode = 2;
 }  // namespace
 
 std::int32_t WinMain(const char* programPath) {
-    ProgramDirectory = FindProgramDirectory(programPath);
+    ProgramDirectory = platform::ControlFileFolder(FindProgramDirectory(programPath));
     ReadControlFile();
     ApplyControlValues();
     if (std::string problem = BindControlKeys(); !problem.empty()) {

@@ -109,4 +109,16 @@ RgbaImage MakeIcon64() {
     return ToRgba(HalfSize(DrawIcon()));
 }
 
+std::vector<RgbaImage> MakeIconSizes() {
+    constexpr int kSmallest = 16;
+    std::vector<RgbaImage> sizes;
+    Canvas icon = DrawIcon();
+    sizes.push_back(ToRgba(icon));
+    while (icon.Width() > kSmallest) {
+        icon = HalfSize(icon);
+        sizes.push_back(ToRgba(icon));
+    }
+    return sizes;
+}
+
 }  // namespace resgen

@@ -1,6 +1,7 @@
-// make_resources GAME_FOLDER [ICON_FOLDER]: writes the game's control file
-// into the folder and its pictures and sounds into GAME_FOLDER/resources;
-// the desktop icons into ICON_FOLDER/hicolor when it is given.
+// make_resources GAME_FOLDER [ICON_FOLDER [ICO_FILE]]: writes the game's
+// control file into the folder and its pictures and sounds into
+// GAME_FOLDER/resources; the desktop icons into ICON_FOLDER/hicolor when it
+// is given, and the Windows program's icon into ICO_FILE.
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -27,8 +28,8 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: make_resources GAME_FOLDER [ICON_FOLDER]\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: make_resources GAME_FOLDER [ICON_FOLDER [ICO_FILE]]\n");
         return 2;
     }
     try {
@@ -36,11 +37,12 @@ int main(int argc, char** argv) {
         for (const resgen::GameFile& file : resgen::MakeGameFiles()) {
             WriteFile(folder / file.path, file.bytes);
         }
-        if (argc == 3) {
+        if (argc >= 3) {
             for (const resgen::GameFile& file : resgen::MakeIconFiles()) {
                 WriteFile(std::filesystem::path(argv[2]) / file.path, file.bytes);
             }
         }
+        if (argc == 4) WriteFile(argv[3], resgen::MakeWindowsIcon().bytes);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_resources: %s\n", error.what());
         return 1;

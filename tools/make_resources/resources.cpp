@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "control_file.h"
+#include "ico_writer.h"
 #include "icon.h"
 #include "png_writer.h"
 #include "sheets.h"
@@ -48,6 +49,10 @@ std::vector<GameFile> MakeGameFiles() {
 std::vector<GameFile> MakeIconFiles() {
     return {{"hicolor/128x128/apps/farhaven.png", EncodePng(MakeIcon128())},
             {"hicolor/64x64/apps/farhaven.png", EncodePng(MakeIcon64())}};
+}
+
+GameFile MakeWindowsIcon() {
+    return {"farhaven.ico", EncodeIco(MakeIconSizes())};
 }
 
 }  // namespace resgen

@@ -17,5 +17,7 @@ struct GameFile {
 std::vector<GameFile> MakeGameFiles();
 // The desktop's icons, relative to an icon theme folder ("hicolor/...").
 std::vector<GameFile> MakeIconFiles();
+// The Windows program's icon, an .ico file (its path is the file's name).
+GameFile MakeWindowsIcon();
 
 }  // namespace resgen

@@ -38,4 +38,11 @@ File OpenFile(std::string_view gamePath);
 // its place), or empty where it cannot be found.
 std::string ExecutablePath();
 
+// The folder whose control file the game reads, for a program in
+// programFolder: that folder, but for a game an installer put in place on a
+// system with a folder for the player's files, that folder, given a copy of
+// the control file beside the program the first time. Throws BackendError
+// (platform/api/start.h) naming the files when the copy cannot be made.
+std::string ControlFileFolder(const std::string& programFolder);
+
 }  // namespace platform

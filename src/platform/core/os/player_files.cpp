@@ -26,7 +26,10 @@ FileIdentity IdentityOf(const NamedFile& file) {
 std::string ControlFilePath() {
     std::string program = ExecutablePath();
     if (program.empty()) return {};
-    return NameOf(PathOf(program).parent_path() / "quorlat.ctl");
+    // An installed game's control file is the player's copy, made here
+    // on the first run, before any file is opened.
+    std::string folder = ControlFileFolder(NameOf(PathOf(program).parent_path()));
+    return NameOf(PathOf(folder) / "quorlat.ctl");
 }
 
 }  // namespace

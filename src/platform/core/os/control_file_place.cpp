@@ -1,0 +1,59 @@
+#include "platform/core/os/control_file_place.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/api/start.h"
+#include "platform/api/system.h"
+#include "platform/core/os/this_program.h"
+#include "platform/core/os/utf8_path.h"
+
+namespace platform {
+namespace {
+
+constexpr const char* kControlFileName = "quorlat.ctl";
+
+// The copy is made under another name and then renamed, so that a full
+// disk never leaves a cut file that the next run would take for the
+// player's own.
+void CopyWhole(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::filesystem::path part = to;
+    part += ".part-" + std::to_string(ProcessId());
+    std::error_code error;
+    std::filesystem::create_directories(to.parent_path(), error);
+    if (!error)
+        std::filesystem::copy_file(from, part, std::filesystem::copy_options::overwrite_existing,
+                                   error);
+    if (!error) std::filesystem::rename(part, to, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(part, ignored);
+        throw BackendError("cannot copy the control file " + NameOf(from) + " to " + NameOf(to) +
+                               ": " + error.message(),
+                           kBadFileExitCode);
+    }
+}
+
+}  // namespace
+
+std::string ControlFolderFor(const std::string& programFolder, const std::string& playerFolder) {
+    std::error_code error;
+    if (playerFolder.empty() ||
+        !std::filesystem::exists(PathOf(programFolder) / kInstalledMarker, error)) {
+        return programFolder;
+    }
+    const std::filesystem::path installed = PathOf(programFolder) / kControlFileName;
+    const std::filesystem::path own = PathOf(playerFolder) / kControlFileName;
+    // With no file beside the program there is nothing to copy: the game
+    // plays with its defaults, as it would beside the program.
+    if (!std::filesystem::exists(own, error) && std::filesystem::exists(installed, error)) {
+        CopyWhole(installed, own);
+    }
+    return playerFolder;
+}
+
+std::string ControlFileFolder(const std::string& programFolder) {
+    return ControlFolderFor(programFolder, PlayerFolder());
+}
+
+}  // namespace platform
