@@ -28,10 +28,6 @@ void StartGameClock() {
     stopped = false;
 }
 
-bool GameClockStopped() {
-    return stopped;
-}
-
 void ResetGameClock() {
     pausedMs = 0;
     stoppedAtMs = 0;

@@ -14,7 +14,6 @@ std::uint32_t GameTime(std::uint32_t platformNow);
 // Stops the game's clock where it is, and starts it again from there.
 void StopGameClock();
 void StartGameClock();
-bool GameClockStopped();
 
 // A clock that was never stopped (tests).
 void ResetGameClock();

@@ -1,37 +1,32 @@
 #include "platform/core/os/control_file_place.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "platform/api/start.h"
 #include "platform/api/system.h"
-#include "platform/core/os/this_program.h"
 #include "platform/core/os/utf8_path.h"
+#include "platform/core/os/whole_file.h"
 
 namespace platform {
 namespace {
 
 constexpr const char* kControlFileName = "quorlat.ctl";
 
-// The copy is made under another name and then renamed, so that a full
+// The copy is written whole or not at all (whole_file.h), so that a full
 // disk never leaves a cut file that the next run would take for the
 // player's own.
 void CopyWhole(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::filesystem::path part = to;
-    part += ".part-" + std::to_string(ProcessId());
     std::error_code error;
     std::filesystem::create_directories(to.parent_path(), error);
-    if (!error)
-        std::filesystem::copy_file(from, part, std::filesystem::copy_options::overwrite_existing,
-                                   error);
-    if (!error) std::filesystem::rename(part, to, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(part, ignored);
-        throw BackendError("cannot copy the control file " + NameOf(from) + " to " + NameOf(to) +
-                               ": " + error.message(),
-                           kBadFileExitCode);
-    }
+    std::ifstream source(from, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(source), std::istreambuf_iterator<char>()};
+    if (!error && source && ReplaceWhole(NameOf(to), "control file", bytes)) return;
+    throw BackendError("cannot copy the control file " + NameOf(from) + " to " + NameOf(to) +
+                           (error ? ": " + error.message() : ""),
+                       kBadFileExitCode);
 }
 
 }  // namespace
