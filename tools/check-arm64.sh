@@ -14,14 +14,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
+check_name=arm64
+source tools/cross/checks.sh
 started=$(date +%s)
-root="$PWD"
-
-step() { echo "=== arm64: $*"; }
-fail() {
-    echo "arm64 check FAILED: $*" >&2
-    exit 1
-}
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
@@ -67,68 +62,24 @@ if [ ! -e "$binfmt/qemu-aarch64" ]; then
 fi
 grep -qx enabled "$binfmt/qemu-aarch64" || fail "qemu-aarch64 is registered but not enabled"
 
-jobs="$(nproc)"
-step "build (preset arm64)"
-cmake --preset arm64 >/dev/null
-nice cmake --build --preset arm64 -j"$jobs"
-step "amd64 game (preset default), for the recordings"
-cmake --preset default >/dev/null
-nice cmake --build --preset default -j"$jobs" --target farhaven game_resources
+build_both arm64
 
 step "tests under qemu (all but the real-window ones)"
 ctest --preset arm64 -j"$jobs"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-golden=tests/golden
-
-# A folder to play a build's game in: the program, its resources and the
-# golden control file. Usage: run_folder FOLDER BUILD
-run_folder() {
-    mkdir -p "$1"
-    cp "build/$2/game/farhaven" "$1/"
-    cp -r "build/$2/game/resources" "$1/"
-    cp "$golden/quorlat.ctl" "$1/"
-}
-# Plays in FOLDER headless with the given options, the log in FOLDER/game.log.
-play() {
-    local folder=$1
-    shift
-    (cd "$folder" && timeout -s KILL 600 ./farhaven --headless --log game.log "$@" \
-        </dev/null >/dev/null 2>errors.txt) \
-        || fail "the game in $folder ended with an error: $(head -c 500 "$folder/errors.txt")"
-}
-same() {
-    cmp "$1" "$2" || fail "$3: $1 and $2 differ"
-    echo "$3: the same, $(wc -c <"$1") bytes"
-}
 
 step "the generated pictures and sounds are the same on both"
-for made in build/default/game/quorlat.ctl build/default/game/resources/*; do
-    same "$made" "build/arm64/${made#build/default/}" "$(basename "$made")"
-done
+same_generated_files arm64
 
 step "the golden game on arm64"
 [ "$(file -b build/arm64/game/farhaven | cut -d, -f2)" = " ARM aarch64" ] \
     || fail "build/arm64/game/farhaven is not an arm64 program: $(file -b build/arm64/game/farhaven)"
-run_folder "$work/golden" arm64
-play "$work/golden" --keys "$root/$golden/game.keys"
-same "$work/golden/game.log" "$golden/game.log" "the golden log on arm64"
+golden_game arm64 arm64
 
 step "recordings travel: amd64 to arm64 and back"
-# Each side records a game of keys it is given, and the other replays the
-# recording; a game of many key changes, shield and wrecks brought back.
-printf '%s\n' "1-1190 SPACE" "40-90 RIGHT" "120-200 LEFT" "230 S" "300-420 RIGHT UP" "450 R" \
-    "500-640 LEFT" "700 S" "760-900 RIGHT DOWN" "960 R" "1200 ESC" >"$work/busy.keys"
-for way in "default arm64" "arm64 default"; do
-    read -r from to <<<"$way"
-    run_folder "$work/$from-made" "$from"
-    run_folder "$work/$from-to-$to" "$to"
-    play "$work/$from-made" --keys "$work/busy.keys" --record "$work/$from.keys"
-    play "$work/$from-to-$to" --keys "$work/$from.keys"
-    same "$work/$from-to-$to/game.log" "$work/$from-made/game.log" \
-        "recorded on ${from/default/amd64}, replayed on ${to/default/amd64}"
-done
+recordings_travel arm64 arm64 amd64
 
 step "the arm64 Debian package"
 rm -f build/arm64/farhaven_*.deb

@@ -14,26 +14,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
 source tools/windows/deps.sh
+check_name=windows
+source tools/cross/checks.sh
 started=$(date +%s)
-root="$PWD"
-
-step() { echo "=== windows: $*"; }
-fail() {
-    echo "windows check FAILED: $*" >&2
-    exit 1
-}
 
 step "packages and libraries"
 install_missing "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 windows_deps || fail "the Windows libraries"
 
-jobs="$(nproc)"
-step "build (preset windows)"
-cmake --preset windows >/dev/null
-nice cmake --build --preset windows -j"$jobs"
-step "Linux game (preset default), for the comparisons"
-cmake --preset default >/dev/null
-nice cmake --build --preset default -j"$jobs" --target farhaven game_resources
+build_both windows
 
 wine=tools/windows/wine.sh
 [ "$(file -b build/windows/game/farhaven.exe | cut -d' ' -f1-2)" = "PE32+ executable" ] \
@@ -63,64 +52,106 @@ step "tests under Wine"
 # The tests that start no program of their own and need no X server.
 WINEDEBUG=-all ctest --preset windows -j"$jobs"
 
-golden=tests/golden
-
-# A folder to play a build's game in: the program, its resources and the
-# golden control file. Usage: run_folder FOLDER BUILD
-run_folder() {
-    mkdir -p "$1"
-    local program=farhaven
-    [ "$2" = windows ] && program=farhaven.exe
-    cp "build/$2/game/$program" "$1/"
-    cp -r "build/$2/game/resources" "$1/"
-    cp "$golden/quorlat.ctl" "$1/"
-}
-# Plays in FOLDER headless with the given options (files named in the
-# folder), the log in FOLDER/game.log.
-play() {
-    local folder=$1
-    shift
-    local program=(./farhaven)
-    [ -f "$folder/farhaven.exe" ] && program=("$root/$wine" ./farhaven.exe)
-    (cd "$folder" && timeout -s KILL 600 "${program[@]}" --headless --log game.log "$@" \
-        </dev/null >/dev/null 2>errors.txt) \
-        || fail "the game in $folder ended with an error: $(head -c 500 "$folder/errors.txt")"
-}
-system() { [ "$1" = windows ] && echo Windows || echo Linux; }
-same() {
-    cmp "$1" "$2" || fail "$3: $1 and $2 differ"
-    echo "$3: the same, $(wc -c <"$1") bytes"
-}
-
 step "the generated pictures and sounds are the same on both"
-for made in build/default/game/quorlat.ctl build/default/game/resources/*; do
-    same "$made" "build/windows/${made#build/default/}" "$(basename "$made")"
-done
+same_generated_files windows
 font=$(sed -n 's/^FARHAVEN_FONT_FILE:FILEPATH=//p' build/default/CMakeCache.txt)
 same "$font" build/windows/game/resources/DejaVuSansMono-Bold.ttf "the font the game carries"
 
 step "the golden game under Wine"
-run_folder "$work/golden" windows
-cp "$golden/game.keys" "$work/golden/"
-play "$work/golden" --keys game.keys
-same "$work/golden/game.log" "$golden/game.log" "the golden log under Wine"
+golden_game windows Windows
 
 step "recordings travel: Linux to Windows and back"
-# Each side records a game of keys it is given, and the other replays the
-# recording; a game of many key changes, shield and wrecks brought back.
-printf '%s\n' "1-1190 SPACE" "40-90 RIGHT" "120-200 LEFT" "230 S" "300-420 RIGHT UP" "450 R" \
-    "500-640 LEFT" "700 S" "760-900 RIGHT DOWN" "960 R" "1200 ESC" >"$work/busy.keys"
-for way in "default windows" "windows default"; do
-    read -r from to <<<"$way"
-    run_folder "$work/$from-made" "$from"
-    run_folder "$work/$from-to-$to" "$to"
-    cp "$work/busy.keys" "$work/$from-made/"
-    play "$work/$from-made" --keys busy.keys --record made.keys
-    cp "$work/$from-made/made.keys" "$work/$from-to-$to/"
-    play "$work/$from-to-$to" --keys made.keys
-    same "$work/$from-to-$to/game.log" "$work/$from-made/game.log" \
-        "recorded on $(system "$from"), replayed on $(system "$to")"
+recordings_travel windows Windows Linux
+
+step "the player's files under Wine"
+# A folder of the Windows game with a log and a control file that must
+# keep what they hold; each refused start ends with 2 and its one line.
+files="$work/files"
+run_folder "$files" windows
+in_files() { (cd "$files" && "$root/$wine" ./farhaven.exe --headless --frames 600 "$@" \
+    </dev/null >/dev/null 2>errors.txt); }
+refused() {
+    local said=$1
+    shift
+    echo kept >"$files/game.log"
+    local status=0
+    in_files "$@" || status=$?
+    local told
+    told=$(tr -d '\r' <"$files/errors.txt")  # a Windows program's text lines end in CR LF
+    [ "$status" = 2 ] && [ "$told" = "farhaven: $said" ] \
+        || fail "with $*: exit $status, said '$told', not 'farhaven: $said'"
+    [ "$(cat "$files/game.log")" = kept ] || fail "with $*: game.log was written over"
+    same "$files/quorlat.ctl" "$golden/quorlat.ctl" "refused, $said: the control file" >/dev/null
+}
+# Two names of one file, by Windows' rules: case, .\ and a folder and back.
+refused "--log and --record name the same file (GAME.LOG)" --log game.log --record GAME.LOG
+refused "--log and --audio-out name the same file (.\\game.log)" --log game.log --audio-out '.\game.log'
+refused "--log and --screenshot name the same file (resources\\..\\game.log)" \
+    --log game.log --screenshot 'resources\..\game.log'
+refused "--audio-out would write over the control file $("$wine" winepath -w "$files/quorlat.ctl" | tr -d '\r')" \
+    --audio-out QUORLAT.CTL
+# A target that cannot be written, and a full disk (Linux's own, seen
+# through Wine's drive Z:).
+echo kept >"$files/kept.keys"
+chmod a-w "$files/kept.keys"
+refused "kept.keys: cannot write the key recording (Access denied)" --record kept.keys
+refused "no-such-folder\\r.keys: cannot write the key recording (File not found)" \
+    --record 'no-such-folder\r.keys'
+refused 'Z:\dev\full: cannot write the log file (Disk full)' --log 'Z:\dev\full'
+refused 'Z:\dev\full: cannot write the sound file (Disk full)' --audio-out 'Z:\dev\full'
+# A reader that leaves the pipe of the sound ends the game with a word.
+status=$({ (cd "$files" && "$root/$wine" ./farhaven.exe --headless --audio-out - \
+    </dev/null 2>errors.txt); echo $? >"$files/status.txt"; } | head -c 1000 >/dev/null
+    cat "$files/status.txt")
+[ "$status" = 2 ] && tr -d '\r' <"$files/errors.txt" | grep -qx "farhaven: -: cannot write the sound file (.*)" \
+    || fail "a sound pipe whose reader left: exit $status, said '$(cat "$files/errors.txt")'"
+echo "one file twice, an unwritable target, a full disk and a pipe whose reader left:" \
+    "each refused or ended with 2 and a line, nothing written over"
+
+# Names in any script, for every option that takes a file.
+name="é中"
+printf '1-20 RIGHT\n21-40 SPACE\n50 ESC\n' >"$files/keys $name.txt"
+(cd "$files" && LANG=C.UTF-8 "$root/$wine" ./farhaven.exe --headless --keys "keys $name.txt" \
+    --log "log $name.txt" --record "recorded $name.keys" --audio-out "sound $name.wav" \
+    --screenshot "shot $name.png" </dev/null >/dev/null 2>errors.txt) \
+    || fail "names with $name: $(head -c 500 "$files/errors.txt")"
+for made in "log $name.txt" "recorded $name.keys" "sound $name.wav" "shot $name.png"; do
+    [ -s "$files/$made" ] || fail "no $made: $(ls "$files")"
 done
+grep -qx "# the run ended in frame 50" "$files/recorded $name.keys" \
+    || fail "the recording under a name with $name is not whole"
+echo "a key script, log, recording, sound and screenshot named with $name: all read and written"
+
+# Ctrl-C at the console: the game ends as its close button ends it, with
+# 130, its files whole, and the recording replays on Linux.
+ctrl="$work/ctrl-c"
+run_folder "$ctrl" windows
+printf '1-300 RIGHT\n301+ SPACE LEFT\n' >"$ctrl/played.keys"
+status=0
+(cd "$ctrl" && "$root/$wine" "$root/build/windows/tests/console_ctrl.exe" game.log 300000 \
+    farhaven.exe --headless --log game.log --keys played.keys --record recorded.keys \
+    --audio-out played.wav </dev/null >/dev/null 2>errors.txt) || status=$?
+[ "$status" = 130 ] && [ ! -s "$ctrl/errors.txt" ] \
+    || fail "Ctrl-C: exit $status, said '$(head -c 500 "$ctrl/errors.txt")'"
+last=$(sed -n 's/^# the run ended in frame \([0-9]*\)$/\1/p' "$ctrl/recorded.keys")
+[ -n "$last" ] && grep -qx "$last CLOSE" "$ctrl/recorded.keys" \
+    || fail "Ctrl-C: the recording does not end with the close: $(tail -c 200 "$ctrl/recorded.keys")"
+python3 - "$ctrl/played.wav" <<'PYTHON' || fail "Ctrl-C: the sound file is not whole"
+import os, sys, wave
+with wave.open(sys.argv[1]) as sound:
+    held = sound.getnframes() * sound.getnchannels() * sound.getsampwidth()
+sys.exit(held == 0 or os.path.getsize(sys.argv[1]) != 44 + held)
+PYTHON
+run_folder "$work/ctrl-c-replayed" default
+cp "$ctrl/recorded.keys" "$work/ctrl-c-replayed/"
+play "$work/ctrl-c-replayed" --keys recorded.keys --frames "$last"
+# The logs agree up to the replay's last frame; what follows is each end's own.
+replayed="$work/ctrl-c-replayed/game.log"
+upto=$(grep -n -x "before frame" "$replayed" | tail -1 | cut -d: -f1)
+cmp <(head -n "$upto" "$replayed") <(head -n "$upto" "$ctrl/game.log") \
+    || fail "Ctrl-C: the recording replayed on Linux plays another game"
+echo "Ctrl-C ended the game with 130 in frame $last, its sound file and recording whole," \
+    "the recording replayed on Linux to the same game"
 
 step "the portable zip"
 version=$(sed -n 's/^project(farhaven VERSION \([^ ]*\) .*/\1/p' CMakeLists.txt)

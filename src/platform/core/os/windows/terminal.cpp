@@ -30,14 +30,38 @@ void Reopen(std::FILE* stream, DWORD which) {
     SetStdHandle(which, reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))));
 }
 
+// A standard stream as the program found it.
+struct Stream {
+    std::FILE* file;
+    DWORD which;
+    HANDLE handle;
+    bool leads;
+};
+
+Stream AsFound(std::FILE* file, DWORD which) {
+    return {file, which, GetStdHandle(which), Leads(which)};
+}
+
+// A stream given somewhere stays there; one that led nowhere goes to the
+// console.
+void Connect(const Stream& stream) {
+    if (stream.leads) {
+        SetStdHandle(stream.which, stream.handle);
+    } else {
+        Reopen(stream.file, stream.which);
+    }
+}
+
 }  // namespace
 
+// Attached to the console it was started from even when both streams go
+// elsewhere: Ctrl-C and Ctrl-Break there reach the game only so.
 void ConnectTerminal() {
-    bool output = Leads(STD_OUTPUT_HANDLE);
-    bool error = Leads(STD_ERROR_HANDLE);
-    if ((output && error) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
-    if (!output) Reopen(stdout, STD_OUTPUT_HANDLE);
-    if (!error) Reopen(stderr, STD_ERROR_HANDLE);
+    const Stream output = AsFound(stdout, STD_OUTPUT_HANDLE);
+    const Stream error = AsFound(stderr, STD_ERROR_HANDLE);
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    Connect(output);
+    Connect(error);
 }
 
 void TellPlayer(const std::string& message) {
