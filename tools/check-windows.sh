@@ -68,8 +68,10 @@ step "the player's files under Wine"
 # keep what they hold; each refused start ends with 2 and its one line.
 files="$work/files"
 run_folder "$files" windows
-in_files() { (cd "$files" && "$root/$wine" ./farhaven.exe --headless --frames 600 "$@" \
-    </dev/null >/dev/null 2>errors.txt); }
+in_files() {
+    (cd "$files" && timeout -s KILL 120 "$root/$wine" ./farhaven.exe --headless --frames 600 "$@" \
+        </dev/null >/dev/null 2>errors.txt)
+}
 refused() {
     local said=$1
     shift
@@ -88,6 +90,8 @@ refused "--log and --record name the same file (GAME.LOG)" --log game.log --reco
 refused "--log and --audio-out name the same file (.\\game.log)" --log game.log --audio-out '.\game.log'
 refused "--log and --screenshot name the same file (resources\\..\\game.log)" \
     --log game.log --screenshot 'resources\..\game.log'
+refused "--record and --audio-out name the same file (NEW.KEYS)" --record new.keys --audio-out NEW.KEYS
+[ ! -e "$files/new.keys" ] || fail "a refused recording was made"
 refused "--audio-out would write over the control file $("$wine" winepath -w "$files/quorlat.ctl" | tr -d '\r')" \
     --audio-out QUORLAT.CTL
 # A target that cannot be written, and a full disk (Linux's own, seen
@@ -95,12 +99,13 @@ refused "--audio-out would write over the control file $("$wine" winepath -w "$f
 echo kept >"$files/kept.keys"
 chmod a-w "$files/kept.keys"
 refused "kept.keys: cannot write the key recording (Access denied)" --record kept.keys
+[ "$(cat "$files/kept.keys")" = kept ] || fail "a read-only recording was written over"
 refused "no-such-folder\\r.keys: cannot write the key recording (File not found)" \
     --record 'no-such-folder\r.keys'
 refused 'Z:\dev\full: cannot write the log file (Disk full)' --log 'Z:\dev\full'
 refused 'Z:\dev\full: cannot write the sound file (Disk full)' --audio-out 'Z:\dev\full'
 # A reader that leaves the pipe of the sound ends the game with a word.
-status=$({ (cd "$files" && "$root/$wine" ./farhaven.exe --headless --audio-out - \
+status=$({ (cd "$files" && timeout -s KILL 120 "$root/$wine" ./farhaven.exe --headless --audio-out - \
     </dev/null 2>errors.txt); echo $? >"$files/status.txt"; } | head -c 1000 >/dev/null
     cat "$files/status.txt")
 [ "$status" = 2 ] && tr -d '\r' <"$files/errors.txt" | grep -qx "farhaven: -: cannot write the sound file (.*)" \
@@ -111,7 +116,7 @@ echo "one file twice, an unwritable target, a full disk and a pipe whose reader 
 # Names in any script, for every option that takes a file.
 name="é中"
 printf '1-20 RIGHT\n21-40 SPACE\n50 ESC\n' >"$files/keys $name.txt"
-(cd "$files" && LANG=C.UTF-8 "$root/$wine" ./farhaven.exe --headless --keys "keys $name.txt" \
+(cd "$files" && LANG=C.UTF-8 timeout -s KILL 120 "$root/$wine" ./farhaven.exe --headless --keys "keys $name.txt" \
     --log "log $name.txt" --record "recorded $name.keys" --audio-out "sound $name.wav" \
     --screenshot "shot $name.png" </dev/null >/dev/null 2>errors.txt) \
     || fail "names with $name: $(head -c 500 "$files/errors.txt")"
@@ -128,7 +133,7 @@ ctrl="$work/ctrl-c"
 run_folder "$ctrl" windows
 printf '1-300 RIGHT\n301+ SPACE LEFT\n' >"$ctrl/played.keys"
 status=0
-(cd "$ctrl" && "$root/$wine" "$root/build/windows/tests/console_ctrl.exe" game.log 300000 \
+(cd "$ctrl" && timeout -s KILL 300 "$root/$wine" "$root/build/windows/tests/console_ctrl.exe" game.log 300000 \
     farhaven.exe --headless --log game.log --keys played.keys --record recorded.keys \
     --audio-out played.wav </dev/null >/dev/null 2>errors.txt) || status=$?
 [ "$status" = 130 ] && [ ! -s "$ctrl/errors.txt" ] \

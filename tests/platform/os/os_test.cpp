@@ -43,6 +43,7 @@ TEST(FileIdentity, TellsOneFileByAnyOfItsNames) {
         {"a", "sub/b", false},       {"new", "./new", true},
         {"new", "other", false},     {"new", "sub/../new", true},
         {"a", "new", false},         {"a", ".\\a", backslashSeparates},
+        {"new", "NEW", foldsCase},   {"sub/new", "SUB/NEW", foldsCase},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IdentityOf(c.first) == IdentityOf(c.second), c.oneFile)

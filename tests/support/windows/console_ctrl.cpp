@@ -28,10 +28,11 @@ long long SizeOf(const wchar_t* file) {
     return static_cast<long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
 }
 
-bool WaitForGrowth(const wchar_t* file, long long bytes) {
+// Waits up to a minute for the file to grow, while the program runs.
+bool WaitForGrowth(const wchar_t* file, long long bytes, HANDLE program) {
     for (int tenth = 0; tenth < 600; ++tenth) {
         if (SizeOf(file) > bytes) return true;
-        Sleep(100);
+        if (WaitForSingleObject(program, 100) == WAIT_OBJECT_0) return false;
     }
     return false;
 }
@@ -45,13 +46,19 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::wstring command;
     for (int i = 3; i < argc; ++i) command += L"\"" + std::wstring(argv[i]) + L"\" ";
+    // The program writes where this helper was told to, as a command
+    // line's redirections give a program its streams.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     FreeConsole();
     if (!AllocConsole() || !SetConsoleCtrlHandler(KeepRunning, TRUE)) {
         std::fprintf(stderr, "console_ctrl: no console of its own (error %lu)\n", GetLastError());
         return kUsage;
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION program{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &program)) {
@@ -60,8 +67,8 @@ int wmain(int argc, wchar_t** argv) {
         return kUsage;
     }
     CloseHandle(program.hThread);
-    if (!WaitForGrowth(argv[1], std::wcstoll(argv[2], nullptr, 10))) {
-        std::fprintf(stderr, "console_ctrl: the file never grew\n");
+    if (!WaitForGrowth(argv[1], std::wcstoll(argv[2], nullptr, 10), program.hProcess)) {
+        std::fprintf(stderr, "console_ctrl: the file did not grow\n");
     }
     if (!GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0)) {
         std::fprintf(stderr, "console_ctrl: the key was not sent (error %lu)\n", GetLastError());

@@ -41,6 +41,14 @@ std::optional<FileIdentity> IdentityOfName(const std::string& path) {
     return identity;
 }
 
+// Windows' file names ignore case, so two names of a file not there yet
+// are one place in any case.
+std::string CaselessPlaceOf(const std::string& path) {
+    std::wstring place = Widen(PlaceOf(path));
+    CharUpperBuffW(place.data(), static_cast<DWORD>(place.size()));
+    return Narrow(place);
+}
+
 DWORD AttributesOf(const std::string& path) {
     return GetFileAttributesW(Widen(path).c_str());
 }
@@ -56,7 +64,7 @@ FileIdentity IdentityOf(const std::string& path, StandardStream standard) {
     } else {
         identity = IdentityOfName(path);
     }
-    return identity ? *identity : FileIdentity{false, 0, 0, PlaceOf(path)};
+    return identity ? *identity : FileIdentity{false, 0, 0, CaselessPlaceOf(path)};
 }
 
 bool IsNullDevice(const FileIdentity& identity) {
