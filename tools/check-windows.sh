@@ -269,4 +269,27 @@ grep -q "^no audio output: sound is silent" "$windowed/game.log" || fail "no wor
 [ ! -s "$windowed/errors.txt" ] || fail "the windowed game said: $(head -c 500 "$windowed/errors.txt")"
 echo "the window showed its picture, S raised the shield, Escape ended the game with 0, in silence"
 
+step "an error at start-up with no console: a message box"
+# Started as Explorer starts it (Wine's `start` gives it no standard
+# streams), the game says what stops it in a box, and ends with 2 once the
+# player has read it.
+boxed="$work/boxed"
+run_folder "$boxed" windows
+(cd "$boxed" && { timeout -s KILL 120 "$root/$wine" start /wait farhaven.exe --headless \
+    --record 'no-such-folder\r.keys' </dev/null >/dev/null 2>&1 || echo $? >status.txt; }) &
+box=$(timeout 60 xdotool search --sync --onlyvisible --name '^Far Haven$' | head -1) || true
+[ -n "$box" ] || fail "no message box came up"
+import -window "$box" "$work/box.png"
+# Return on its button, again until it is taken (a box may not listen yet).
+for _ in $(seq 30); do
+    [ -s "$boxed/status.txt" ] && break
+    box=$(xdotool search --onlyvisible --name '^Far Haven$' | head -1) || true
+    [ -n "$box" ] && xdotool windowfocus --sync "$box" key Return
+    sleep 1
+done
+[ "$(cat "$boxed/status.txt" 2>/dev/null)" = 2 ] \
+    || fail "the game did not end with 2 once its box was read: $(cat "$boxed/status.txt" 2>/dev/null)"
+echo "the box came up, $(identify -format '%wx%h' "$work/box.png") pixels," \
+    "and the game ended with 2 once it was read"
+
 step "passed in $(($(date +%s) - started)) s"
