@@ -257,8 +257,19 @@ run_folder "$windowed" windows
     </dev/null >/dev/null 2>errors.txt; echo $? >status.txt) &
 for _ in $(seq 240); do grep -qx "before frame" "$windowed/game.log" 2>/dev/null && break; sleep 0.5; done
 grep -qx "before frame" "$windowed/game.log" || fail "the windowed game under Wine never started playing"
-xdotool windowfocus --sync "$(xdotool search --sync --name '^Far Haven$' | head -1)"
-xdotool keydown s sleep 0.5 keyup s sleep 0.5 keydown Escape sleep 0.3 keyup Escape
+window=$(xdotool search --sync --onlyvisible --name '^Far Haven$' | head -1)
+xdotool windowfocus --sync "$window"
+# Alt+Enter fills the screen with the window, and brings it back.
+size() { xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p'; }
+sizes="$(size)"
+for _ in 1 2; do
+    xdotool keydown alt keydown Return sleep 0.3 keyup Return keyup alt sleep 1.5
+    sizes="$sizes $(size)"
+done
+[ "$sizes" = "800x600 1024x768 800x600" ] \
+    || fail "Alt+Enter twice took the window through $sizes, not 800x600 1024x768 800x600"
+xdotool windowfocus --sync "$window" keydown s sleep 0.5 keyup s sleep 0.5 \
+    keydown Escape sleep 0.3 keyup Escape
 for _ in $(seq 120); do [ -s "$windowed/status.txt" ] && break; sleep 0.5; done
 [ "$(cat "$windowed/status.txt" 2>/dev/null)" = 0 ] \
     || fail "Escape did not end the windowed game with 0: $(cat "$windowed/status.txt" 2>/dev/null)" \
@@ -267,7 +278,8 @@ for _ in $(seq 120); do [ -s "$windowed/status.txt" ] && break; sleep 0.5; done
 grep -q "^no audio output: sound is silent" "$windowed/game.log" || fail "no word of the silent sound"
 [ "$(convert "$windowed/shot.png" -format '%[fx:maxima]' info:)" != 0 ] || fail "the picture is black"
 [ ! -s "$windowed/errors.txt" ] || fail "the windowed game said: $(head -c 500 "$windowed/errors.txt")"
-echo "the window showed its picture, S raised the shield, Escape ended the game with 0, in silence"
+echo "the window showed its picture, Alt+Enter filled the screen and gave the window back," \
+    "S raised the shield, Escape ended the game with 0, in silence"
 
 step "an error at start-up with no console: a message box"
 # Started as Explorer starts it (Wine's `start` gives it no standard
