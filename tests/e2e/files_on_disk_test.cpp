@@ -34,7 +34,6 @@ TEST(FilesOnDisk, EveryFileThePlayerNamedIsSyncedBeforeItIsClosedOrPutInPlace) {
         GTEST_SKIP() << "strace is missing";
     }
     RunFolder folder;
-    folder.CopyResources();
     // The leak checker cannot work in a traced program (the sanitizers'
     // build): the other tests look for leaks.
     auto [exitCode, said] =

@@ -10,14 +10,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "shell/command_line.h"
@@ -228,7 +226,7 @@ TEST_P(KeyRecording, TheFileIsCompleteAndReplaysTheSameGame) {
     GameResult played = folder.Run(with({"--headless", "--keys", "played.keys", "--record",
                                          "recorded.keys", "--audio-out", "played.wav"}));
     ASSERT_EQ(played.exitCode, recording.exitCode) << played.errors;
-    EXPECT_GT(FramesReadByPython(folder.path() / "played.wav"), 0u);  // its sound file is whole too
+    EXPECT_FALSE(SoundFileSamples(folder.path() / "played.wav").empty());  // whole too
     EXPECT_TRUE(ReadFile(folder.path() / "recorded.keys").ends_with(recording.recorded))
         << ReadFile(folder.path() / "recorded.keys");
     std::filesystem::remove(folder.path() / "quorlat.ctl");
@@ -440,6 +438,7 @@ TEST(AudioOut, ABusyGameNeverReachesFullScaleAndAFifoGetsAStreamOfTheSameSound) 
                                         file.substr(8, 32) + std::string(4, '\xFF'));
     EXPECT_TRUE(stream.substr(44) == file.substr(44)) << "the same keys made different sounds";
     std::vector<std::int16_t> samples = SoundFileSamples(folder.path() / "busy.wav");
+    ASSERT_FALSE(samples.empty());  // a damaged file is said above
     auto loudest = std::minmax_element(samples.begin(), samples.end());
     EXPECT_LT(std::max(-*loudest.first, int{*loudest.second}), 32767);
     EXPECT_GT(

@@ -8,9 +8,20 @@
 #include <algorithm>
 #include <cctype>
 #include <sstream>
+#include <string>
+#include <vector>
 
-#include "e2e/readme_examples.h"
 #include "support/game_run.h"
+
+namespace {
+
+// What the README shows a player: its key scripts and its commands that run
+// the game (lines starting "./farhaven", typed in the game's folder, with
+// their continuation lines), in the order it shows them.
+struct ReadmeExamples {
+    std::vector<std::string> scripts;
+    std::vector<std::string> commands;
+};
 
 ReadmeExamples ReadReadmeExamples() {
     ReadmeExamples examples;
@@ -41,6 +52,7 @@ ReadmeExamples ReadReadmeExamples() {
     return examples;
 }
 
+// A command's words after "./farhaven" (the README's hold no quotes).
 std::vector<std::string> CommandArguments(const std::string& command) {
     std::istringstream words(command);
     std::vector<std::string> arguments;
@@ -48,8 +60,6 @@ std::vector<std::string> CommandArguments(const std::string& command) {
     arguments.erase(arguments.begin());
     return arguments;
 }
-
-namespace {
 
 TEST(Readme, EveryKeyScriptAndGameCommandItShowsRuns) {
     ReadmeExamples readme = ReadReadmeExamples();

@@ -7,12 +7,10 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "e2e/readme_examples.h"
 #include "platform/api/options.h"
 #include "support/game_run.h"
 
@@ -166,51 +164,6 @@ TEST(RealWindow, CtrlCDuringTheTitleEndsTheGameAtOnce) {
     EXPECT_EQ(WEXITSTATUS(run.status), 130);
     EXPECT_LT(run.toEnd.count(), 2.5) << "the fades were waited out";
     EXPECT_EQ(CountLines(folder.LogSoFar(), "before frame"), 0) << "the game was played";
-}
-
-// The README's windowed command, played as a newcomer would: a key skips
-// the title (about ten seconds of fades), P pauses with PAUSED in the
-// middle of the screen and goes on, and a key after Escape ends the
-// farewell (five seconds) at once; the recording says so.
-TEST(RealWindow, AKeySkipsTheTitleAndTheFarewellAndPPausesTheReadmesGame) {
-    REQUIRE_REAL_WINDOW();
-    std::vector<std::string> arguments;
-    for (const std::string& command : ReadReadmeExamples().commands) {
-        if (command.find("--headless") == std::string::npos) arguments = CommandArguments(command);
-    }
-    ASSERT_FALSE(arguments.empty()) << "the README shows no windowed command";
-    RunFolder folder;
-    folder.Start(arguments, 120);
-    ASSERT_LT(SecondsUntil(folder, "fadeintext: FAR HAVEN", 60), 60) << folder.LogSoFar();
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the window takes the focus
-    Keys("key space");
-    EXPECT_LT(SecondsUntil(folder, "before frame", 60), 3) << "the title was not skipped";
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    Keys("keydown p sleep 0.1 keyup p");
-    ASSERT_LT(SecondsUntil(folder, "paused", 5), 5);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    std::system(("import -window \"$(xdotool search --name '^Far Haven$' | head -n1)\" " +
-                 (folder.path() / "window.png").string())
-                    .c_str());
-    Picture paused = ReadPicture(folder.path() / "window.png");  // the window alone
-    ASSERT_GT(paused.width, 0) << paused.error;
-    EXPECT_GT(Lit(paused, 350, 290, 450, 320, true), 50) << "PAUSED in the middle";
-    Keys("keydown p sleep 0.1 keyup p");
-    EXPECT_LT(SecondsUntil(folder, "resumed", 5), 5);
-    Keys("keydown Escape sleep 0.2 keyup Escape");
-    ASSERT_LT(SecondsUntil(folder, "[ESC] pressed", 5), 5);
-    auto pressed = std::chrono::steady_clock::now();
-    Keys("key space");
-    GameResult run = folder.Finish();
-    std::chrono::duration<double> farewell = std::chrono::steady_clock::now() - pressed;
-    EXPECT_EQ(run.exitCode, 0) << run.errors;
-    EXPECT_LT(farewell.count(), 2.5) << "the farewell was not cut short";
-    std::string recorded = ReadFile(folder.path() / arguments.back());
-    std::size_t escape = recorded.find(" ESC\n");
-    EXPECT_TRUE(recorded.find("\n0 SKIP\n") != std::string::npos &&
-                recorded.find(" P\n") != std::string::npos && escape != std::string::npos &&
-                recorded.find(" SKIP", escape) != std::string::npos)
-        << recorded;
 }
 
 }  // namespace

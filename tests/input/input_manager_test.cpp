@@ -74,13 +74,6 @@ TEST_F(KeyActionTest, MovesStopAtLimitsFixedByTheFirstPoll) {
     EXPECT_EQ(playerShotList.size(), 1u);
 }
 
-TEST_F(KeyActionTest, RightHeldFromTheStartLeavesTheShipWhollyOnTheScreen) {
-    UseKeyScript("1-60 RIGHT\n");
-    RunFrames(60);
-    EXPECT_EQ(player->x, 701);
-    EXPECT_EQ(ScreenPixel(780, 560), test_colors::kShip[0]);  // its right edge is drawn
-}
-
 TEST_F(KeyActionTest, ALostOrUnreadableKeyboardTakesNoActionThatFrame) {
     Hold({sc::Space});
     platform::Current().NoteKeyboardLost();

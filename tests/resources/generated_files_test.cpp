@@ -156,12 +156,12 @@ TEST(Pictures, AreTopDownSixteenBitTgaWithAFigureInEveryFrameAndLoadBlackAfterAn
 
 // Where the game's reader finds the samples, with their format in found; 0
 // when it finds none.
-std::size_t FindSamples(const std::string& bytes, WaveSamples& found) {
-    ByteStream file(bytes);
+std::size_t FindSamples(const TempFolder& folder, const std::string& bytes, WaveSamples& found) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        std::fopen(folder.Write("found.wav", bytes).c_str(), "rb"), &std::fclose);
     const std::optional<WaveSamples> samples = FindWaveSamples(file.get());
-    const long start = samples ? std::ftell(file.get()) : 0;
     found = samples.value_or(WaveSamples{});
-    return static_cast<std::size_t>(start);
+    return samples ? static_cast<std::size_t>(std::ftell(file.get())) : 0;
 }
 
 TEST(Sounds, AreSixteenBitPcmLoudButNeverClippedFadedInAndOutAndLoadSilentAfterAnyCut) {
@@ -172,7 +172,7 @@ TEST(Sounds, AreSixteenBitPcmLoudButNeverClippedFadedInAndOutAndLoadSilentAfterA
         if (!path.ends_with(".wav")) continue;
         ++sounds;
         WaveSamples found;
-        const std::size_t start = FindSamples(bytes, found);
+        const std::size_t start = FindSamples(folder, bytes, found);
         EXPECT_EQ(found.format.formatTag, platform::WAVE_FORMAT_PCM) << path;
         ASSERT_EQ(found.format.bitsPerSample, 16) << path;
         ASSERT_EQ(start + found.dataSize, bytes.size()) << path;

@@ -50,12 +50,6 @@ std::string ReadFile(const std::filesystem::path& file) {
     return text.str();
 }
 
-ByteStream::ByteStream(std::string_view bytes)
-    : stream_(std::fopen(folder_.Write("bytes", bytes).c_str(), "rb"), &std::fclose) {
-    if (!stream_)
-        throw std::runtime_error("cannot read back " + (folder_.path() / "bytes").string());
-}
-
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream stream(text);

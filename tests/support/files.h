@@ -3,9 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,18 +24,6 @@ public:
 
 private:
     std::filesystem::path path_;
-};
-
-// The bytes as a stream to read from the start, for the C library's
-// readers (C has no portable stream over memory: this one is a file).
-class ByteStream {
-public:
-    explicit ByteStream(std::string_view bytes);
-    std::FILE* get() const { return stream_.get(); }
-
-private:
-    TempFolder folder_;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream_;
 };
 
 // A whole file's bytes; empty when it cannot be read.

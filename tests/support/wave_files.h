@@ -31,13 +31,7 @@ private:
     std::vector<std::uint8_t> bytes_;
 };
 
-// The samples of a sound file the program wrote, as the game's own reader
-// finds them, once it has checked that the file is in the mixer's format
-// and its header tells its length; empty, with a failure, when it is not.
+// The samples of a sound file the program wrote, once its header is found
+// to be, byte for byte, the canonical one of a whole file in the mixer's
+// format; empty, with a failure, when it is not.
 std::vector<std::int16_t> SoundFileSamples(const std::filesystem::path& file);
-
-// The frames of a sound file the program wrote as a reader not our own
-// counts them (Python's wave module), once Python has found every field of
-// its header to be what it must be for a whole file of the mixer's format;
-// 0, with a failure, when one is not.
-std::size_t FramesReadByPython(const std::filesystem::path& file);

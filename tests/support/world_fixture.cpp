@@ -16,6 +16,7 @@
 #include "shell/start_up.h"
 #include "sound/sound_manager.h"
 #include "support/headless_platform.h"
+#include "support/wave_files.h"
 #include "world/roamies.h"
 #include "world/shots.h"
 #include "world/world_state.h"
@@ -25,61 +26,45 @@ namespace layout = resgen::layout;
 
 namespace {
 
-// A sheet of the generator's size, black (the key) but for the frames the
-// game cuts from it, each painted its own colour, in order: where two
+// Each frame of the list painted its own colour, in order: where two
 // frames share a column the later one keeps it.
-class Sheet {
-public:
-    explicit Sheet(layout::SheetSize size)
-        : image_(MakeImage(static_cast<std::uint16_t>(size.width),
-                           static_cast<std::uint16_t>(size.height), {})) {}
-    template <std::size_t N>
-    Sheet& Paint(const std::array<resgen::Rect, N>& frames, const std::uint16_t (&colors)[N]) {
-        for (std::size_t i = 0; i < N; ++i) Fill(frames[i], colors[i]);
-        return *this;
-    }
-    Sheet& Fill(const resgen::Rect& area, std::uint16_t color) {
-        for (int y = area.y; y < area.y + area.height; ++y) {
-            std::fill_n(image_->pixels.get() + y * image_->width + area.x, area.width, color);
-        }
-        return *this;
-    }
-    std::unique_ptr<ImageBuffer> Take() { return std::move(image_); }
-
-private:
-    std::unique_ptr<ImageBuffer> image_;
-};
-
-void MakeImages() {
-    imginvader = Sheet(layout::kInvaderSheet)
-                     .Paint(layout::kEnemyFrames, tc::kEnemy)
-                     .Paint(layout::kBrickFrames, tc::kBrick)
-                     .Paint(layout::kRoamieFrames, tc::kRoamie)
-                     .Take();
-    imgback = Sheet(layout::kStarSheet).Fill(layout::kBackgroundFrame, tc::kBackground).Take();
-    imgship = Sheet(layout::kShipSheet).Paint(std::array{layout::kShipFrame}, tc::kShip).Take();
-    imgbullets = Sheet(layout::kBulletSheet)
-                     .Paint(layout::kPlayerShotFrames, tc::kPlayerShot)
-                     .Paint(layout::kEnemyShotFrames, tc::kEnemyShot)
-                     .Take();
-    // A ring: the ship shows through the middle.
-    const resgen::Rect& ring = layout::kShieldFrame;
-    imgshield = Sheet(layout::kShieldSheet)
-                    .Fill(ring, tc::kShield[0])
-                    .Fill({ring.x + tc::kShieldBand, ring.y + tc::kShieldBand,
-                           ring.width - 2 * tc::kShieldBand, ring.height - 2 * tc::kShieldBand},
-                          0)
-                    .Take();
-    booms = Sheet(layout::kBoomSheet).Paint(layout::kExplosionFrames, tc::kBoom).Take();
+using Painting = std::vector<std::pair<resgen::Rect, std::uint16_t>>;
+template <std::size_t N>
+Painting Paint(const std::array<resgen::Rect, N>& frames, const std::uint16_t (&colors)[N]) {
+    Painting painting;
+    for (std::size_t i = 0; i < N; ++i) painting.emplace_back(frames[i], colors[i]);
+    return painting;
 }
 
-// A short silent effect, made on the sound device as the WAV reader would.
-platform::SoundBuffer* MakeTestSound() {
-    platform::SoundBufferDescription description{
-        platform::DSBCAPS_STATIC, 882, {platform::WAVE_FORMAT_PCM, 1, 22050, 44100, 2, 16, 0}};
-    platform::SoundBuffer* buffer = nullptr;
-    theSoundManager->device->CreateSoundBuffer(description, buffer);
-    return buffer;
+// A sheet of the generator's size, black (the key) but for the painting.
+std::unique_ptr<ImageBuffer> Sheet(layout::SheetSize size, const std::vector<Painting>& paintings) {
+    auto image = MakeImage(static_cast<std::uint16_t>(size.width),
+                           static_cast<std::uint16_t>(size.height), {});
+    for (const Painting& painting : paintings) {
+        for (const auto& [area, color] : painting) {
+            for (int y = area.y; y < area.Bottom(); ++y)
+                std::fill_n(&image->pixels[y * image->width + area.x], area.width, color);
+        }
+    }
+    return image;
+}
+
+void MakeImages() {
+    imginvader = Sheet(layout::kInvaderSheet, {Paint(layout::kEnemyFrames, tc::kEnemy),
+                                               Paint(layout::kBrickFrames, tc::kBrick),
+                                               Paint(layout::kRoamieFrames, tc::kRoamie)});
+    imgback = Sheet(layout::kStarSheet, {{{layout::kBackgroundFrame, tc::kBackground}}});
+    imgship = Sheet(layout::kShipSheet, {{{layout::kShipFrame, tc::kShip[0]}}});
+    imgbullets = Sheet(layout::kBulletSheet, {Paint(layout::kPlayerShotFrames, tc::kPlayerShot),
+                                              Paint(layout::kEnemyShotFrames, tc::kEnemyShot)});
+    // A ring: the ship shows through the middle.
+    const resgen::Rect& ring = layout::kShieldFrame;
+    const int band = tc::kShieldBand;
+    imgshield = Sheet(
+        layout::kShieldSheet,
+        {{{ring, tc::kShield[0]},
+          {{ring.x + band, ring.y + band, ring.width - 2 * band, ring.height - 2 * band}, 0}}});
+    booms = Sheet(layout::kBoomSheet, {Paint(layout::kExplosionFrames, tc::kBoom)});
 }
 
 }  // namespace
@@ -100,8 +85,11 @@ void WorldTest::Build() {
     theDrawManager.Init(appWindow, 0x11, width, height, 16);
     theSoundManager = std::make_unique<SoundManager>();
     theSoundManager->InitSound(appWindow, platform::DSSCL_EXCLUSIVE);
-    cannonSound = MakeTestSound();
-    shieldSound = MakeTestSound();
+    // Two short silent effects.
+    for (platform::SoundBuffer** sound : {&cannonSound, &shieldSound}) {
+        *sound = LoadedBuffer(*theSoundManager->device, PcmFormat(1, 22050, 16),
+                              std::vector<std::uint8_t>(882));
+    }
     TextPos scorePosition;
     CenterText("SCORE = 000000", &scorePosition);
     scoreTextX = scorePosition.x;

@@ -132,15 +132,6 @@ protected:
     }
 };
 
-TEST_F(ThreatTest, TheRowHoldsHresOver60MinusOneBricks64PixelsApart) {
-    EXPECT_EQ(std::tuple(brickList.size(), brickList.back()->x, brickList.back()->y),
-              std::tuple(12u, 65 + 11 * 64, 60));
-    brickList.clear();
-    Settings::hres = 120;
-    BuildBricks(imginvader.get());
-    EXPECT_EQ(std::tuple(brickCount, brickList.size()), std::tuple(1, 1u));
-}
-
 TEST_F(ThreatTest, AShotOrARoamieMeetingTheShipHurtsItAndOnlyTheRoamieScores) {
     AddEnemyShotAt(310, 404);  // (310, 410) after its move
     AddRoamieAt(306, 410);
@@ -183,20 +174,6 @@ TEST_F(ThreatTest, AKillingHitBurstsFourTimesOverTheShipAndHitsOnTheDeadShipDoIt
     for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
     EXPECT_EQ(Update(), expected);
     EXPECT_EQ(player->score, 100 + 10);  // the enemy's death, and the roamie
-}
-
-TEST_F(ThreatTest, ARoamieSpawnsAtTheLeftEdgeFromTwoDrawsEvenOnAScreenWithoutSize) {
-    std::int32_t draws[5];
-    for (std::int32_t& draw : draws) draw = Rand();
-    ResetRand();
-    SpawnRoamie();
-    const Roamie& roamie = *roamieList.front();
-    EXPECT_EQ(std::tuple(roamie.x, roamie.y, roamie.turnX, roamie.velX, roamie.GetHealth()),
-              std::tuple(0, draws[0] % 600, draws[1] % 800, 4, 10));
-    std::tie(Settings::vres, Settings::hres) = std::tuple(0, 0);
-    SpawnRoamie();  // no division by zero: both draws made, 0 used
-    EXPECT_EQ(Place(roamieList.back()->y, roamieList.back()->turnX), Place(0, 0));
-    EXPECT_EQ(Rand(), draws[4]);
 }
 
 TEST_F(ThreatTest, RoamiesTurnOncePastTheirPointAndAt800AtTheLatest) {

@@ -18,11 +18,10 @@ std::pair<int, std::string> Output(const std::string& command) {
 }
 
 GameResult RunFolder::Run(const std::vector<std::string>& arguments, int seconds) const {
-    std::string command = "cd " + ShellQuote(path().string()) + " && timeout -s KILL " +
+    std::string command = "(cd " + ShellQuote(path().string()) + " && timeout -s KILL " +
                           std::to_string(seconds) + " ./farhaven --log game.log";
     for (const std::string& argument : arguments) command += ' ' + ShellQuote(argument);
-    int status = std::system((command + " 2> errors.txt < /dev/null").c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(path() / "game.log"),
+    return {Output(command + " 2> errors.txt < /dev/null)").first, ReadFile(path() / "game.log"),
             ReadFile(path() / "errors.txt")};
 }
 
