@@ -24,7 +24,8 @@ GameResult RunFolder::Run(const std::vector<std::string>& /*arguments*/, int /*s
 }
 
 SignalledRun PlayAndSignal(const RunFolder& /*folder*/, const std::vector<std::string>& /*words*/,
-                           int /*signal*/, const std::function<bool()>& /*ready*/) {
+                           const std::vector<int>& /*signals*/,
+                           const std::function<bool()>& /*ready*/) {
     ADD_FAILURE() << kNotHere;
     return {};
 }
