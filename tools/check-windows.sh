@@ -63,6 +63,21 @@ golden_game windows Windows
 step "recordings travel: Linux to Windows and back"
 recordings_travel windows Windows Linux
 
+step "the same sound and picture on both"
+# The golden game's sound file to the byte, and its last picture to the
+# pixel (the two builds' PNG writers pack the same pixels differently).
+for build in default windows; do
+    run_folder "$work/$build-output" "$build"
+    cp "$golden/game.keys" "$work/$build-output/"
+    play "$work/$build-output" --keys game.keys --audio-out game.wav --screenshot game.png
+done
+same "$work/windows-output/game.wav" "$work/default-output/game.wav" "the golden game's sound on Windows"
+differing=$(compare -metric AE "$work/windows-output/game.png" "$work/default-output/game.png" \
+    null: 2>&1) || true
+[ "$differing" = 0 ] || fail "the golden game's last picture differs on Windows in $differing pixels"
+echo "the golden game's last picture on Windows: the same, $(identify -format '%wx%h' \
+    "$work/windows-output/game.png") pixels"
+
 step "the player's files under Wine"
 # A folder of the Windows game with a log and a control file that must
 # keep what they hold; each refused start ends with 2 and its one line.
