@@ -4,9 +4,14 @@
 # (tools/windows/deps.sh), runs the tests under Wine, plays the golden game
 # under Wine, and replays a game recorded on each system on the other. Each
 # game's debug log must be the same to the byte, and so must the pictures,
-# sounds and control file that each build generates. Then it makes the zip
-# and the installer, plays from each, and uninstalls the installed game.
+# sounds and control file that each build generates, and the golden game's
+# sound file and last picture. It tries the player's files under Wine (one
+# file twice, unwritable and full targets, a pipe whose reader leaves, names
+# in any script, Ctrl-C at the console), makes the zip and the installer,
+# plays from each, uninstalls the installed game, and plays in a real window
+# (Alt+Enter, a key, Escape) and with no console (the message box).
 #
+# CI runs it after the arm64 check.
 # It changes the machine (packages, a deb-src entry), so ./test.sh never
 # runs it. It needs root, or sudo, and no input. Wine's own folder is
 # build/windows-wine, made on the first run.
@@ -71,7 +76,8 @@ for build in default windows; do
     cp "$golden/game.keys" "$work/$build-output/"
     play "$work/$build-output" --keys game.keys --audio-out game.wav --screenshot game.png
 done
-same "$work/windows-output/game.wav" "$work/default-output/game.wav" "the golden game's sound on Windows"
+same "$work/windows-output/game.wav" "$work/default-output/game.wav" \
+    "the golden game's sound on Windows"
 differing=$(compare -metric AE "$work/windows-output/game.png" "$work/default-output/game.png" \
     null: 2>&1) || true
 [ "$differing" = 0 ] || fail "the golden game's last picture differs on Windows in $differing pixels"
@@ -102,13 +108,15 @@ refused() {
 }
 # Two names of one file, by Windows' rules: case, .\ and a folder and back.
 refused "--log and --record name the same file (GAME.LOG)" --log game.log --record GAME.LOG
-refused "--log and --audio-out name the same file (.\\game.log)" --log game.log --audio-out '.\game.log'
+refused "--log and --audio-out name the same file (.\\game.log)" \
+    --log game.log --audio-out '.\game.log'
 refused "--log and --screenshot name the same file (resources\\..\\game.log)" \
     --log game.log --screenshot 'resources\..\game.log'
-refused "--record and --audio-out name the same file (NEW.KEYS)" --record new.keys --audio-out NEW.KEYS
+refused "--record and --audio-out name the same file (NEW.KEYS)" \
+    --record new.keys --audio-out NEW.KEYS
 [ ! -e "$files/new.keys" ] || fail "a refused recording was made"
-refused "--audio-out would write over the control file $("$wine" winepath -w "$files/quorlat.ctl" | tr -d '\r')" \
-    --audio-out QUORLAT.CTL
+control=$("$wine" winepath -w "$files/quorlat.ctl" | tr -d '\r')
+refused "--audio-out would write over the control file $control" --audio-out QUORLAT.CTL
 # A target that cannot be written, and a full disk (Linux's own, seen
 # through Wine's drive Z:).
 echo kept >"$files/kept.keys"
@@ -120,10 +128,11 @@ refused "no-such-folder\\r.keys: cannot write the key recording (File not found)
 refused 'Z:\dev\full: cannot write the log file (Disk full)' --log 'Z:\dev\full'
 refused 'Z:\dev\full: cannot write the sound file (Disk full)' --audio-out 'Z:\dev\full'
 # A reader that leaves the pipe of the sound ends the game with a word.
-status=$({ (cd "$files" && timeout -s KILL 120 "$root/$wine" ./farhaven.exe --headless --audio-out - \
-    </dev/null 2>errors.txt); echo $? >"$files/status.txt"; } | head -c 1000 >/dev/null
+status=$({ (cd "$files" && timeout -s KILL 120 "$root/$wine" ./farhaven.exe --headless \
+    --audio-out - </dev/null 2>errors.txt); echo $? >"$files/status.txt"; } | head -c 1000 >/dev/null
     cat "$files/status.txt")
-[ "$status" = 2 ] && tr -d '\r' <"$files/errors.txt" | grep -qx "farhaven: -: cannot write the sound file (.*)" \
+[ "$status" = 2 ] \
+    && tr -d '\r' <"$files/errors.txt" | grep -qx "farhaven: -: cannot write the sound file (.*)" \
     || fail "a sound pipe whose reader left: exit $status, said '$(cat "$files/errors.txt")'"
 echo "one file twice, an unwritable target, a full disk and a pipe whose reader left:" \
     "each refused or ended with 2 and a line, nothing written over"
@@ -131,8 +140,8 @@ echo "one file twice, an unwritable target, a full disk and a pipe whose reader 
 # Names in any script, for every option that takes a file.
 name="é中"
 printf '1-20 RIGHT\n21-40 SPACE\n50 ESC\n' >"$files/keys $name.txt"
-(cd "$files" && LANG=C.UTF-8 timeout -s KILL 120 "$root/$wine" ./farhaven.exe --headless --keys "keys $name.txt" \
-    --log "log $name.txt" --record "recorded $name.keys" --audio-out "sound $name.wav" \
+(cd "$files" && LANG=C.UTF-8 timeout -s KILL 120 "$root/$wine" ./farhaven.exe --headless \
+    --keys "keys $name.txt" --log "log $name.txt" --record "recorded $name.keys" --audio-out "sound $name.wav" \
     --screenshot "shot $name.png" </dev/null >/dev/null 2>errors.txt) \
     || fail "names with $name: $(head -c 500 "$files/errors.txt")"
 for made in "log $name.txt" "recorded $name.keys" "sound $name.wav" "shot $name.png"; do
@@ -148,8 +157,8 @@ ctrl="$work/ctrl-c"
 run_folder "$ctrl" windows
 printf '1-300 RIGHT\n301+ SPACE LEFT\n' >"$ctrl/played.keys"
 status=0
-(cd "$ctrl" && timeout -s KILL 300 "$root/$wine" "$root/build/windows/tests/console_ctrl.exe" game.log 300000 \
-    farhaven.exe --headless --log game.log --keys played.keys --record recorded.keys \
+(cd "$ctrl" && timeout -s KILL 300 "$root/$wine" "$root/build/windows/tests/console_ctrl.exe" \
+    game.log 300000 farhaven.exe --headless --log game.log --keys played.keys --record recorded.keys \
     --audio-out played.wav </dev/null >/dev/null 2>errors.txt) || status=$?
 [ "$status" = 130 ] && [ ! -s "$ctrl/errors.txt" ] \
     || fail "Ctrl-C: exit $status, said '$(head -c 500 "$ctrl/errors.txt")'"
@@ -311,7 +320,7 @@ import -window "$box" "$work/box.png"
 for _ in $(seq 30); do
     [ -s "$boxed/status.txt" ] && break
     box=$(xdotool search --onlyvisible --name '^Far Haven$' | head -1) || true
-    [ -n "$box" ] && xdotool windowfocus --sync "$box" key Return
+    [ -n "$box" ] && { xdotool windowfocus --sync "$box" key Return || true; }
     sleep 1
 done
 [ "$(cat "$boxed/status.txt" 2>/dev/null)" = 2 ] \
