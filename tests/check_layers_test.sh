@@ -40,6 +40,14 @@ fresh_copy
 sed -i '1a #include "platform/core/platform.h"' "$work/src/platform/core/os/output_file.cpp"
 expect_failure "os including the core" 'src/platform/core/os/output_file.cpp:2: platform/core/os includes'
 
+# One system's files never see the other's, nor do the files every system shares.
+for file in posix_output_file output_file; do
+    fresh_copy
+    sed -i '1a #include "platform/core/os/windows_wide.h"' "$work/src/platform/core/os/$file.cpp"
+    expect_failure "$file including a Windows header" \
+        "src/platform/core/os/$file.cpp:2: includes \"platform/core/os/windows_wide.h\", which is for"
+done
+
 # Game code sees the platform through its api alone.
 fresh_copy
 sed -i '1a #include "platform/core/input/keyboard.h"' "$work/src/world/actors.cpp"

@@ -157,7 +157,7 @@ ctrl="$work/ctrl-c"
 run_folder "$ctrl" windows
 printf '1-300 RIGHT\n301+ SPACE LEFT\n' >"$ctrl/played.keys"
 status=0
-(cd "$ctrl" && timeout -s KILL 300 "$root/$wine" "$root/build/windows/tests/console_ctrl.exe" \
+(cd "$ctrl" && timeout -s KILL 300 "$root/$wine" "$root/build/windows/tools/windows/console_ctrl.exe" \
     game.log 300000 farhaven.exe --headless --log game.log --keys played.keys --record recorded.keys \
     --audio-out played.wav </dev/null >/dev/null 2>errors.txt) || status=$?
 [ "$status" = 130 ] && [ ! -s "$ctrl/errors.txt" ] \

@@ -13,8 +13,9 @@
 # - core/ itself (the platform object, its window table, message queue and
 #   backend interface) over its concerns display/, sound/ and input/, which
 #   never see each other; all three over os/, the operating system's side;
-# - os/ sees only the api; os/posix/ and os/windows/ fill os/'s headers for
-#   one system each and see os/ and the api alone.
+# - os/ sees only the api; its posix_ and windows_ files fill its headers
+#   for one system each, and never include each other's, nor does a file
+#   of os/ that is the same on every system.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}/src"
 
@@ -37,8 +38,6 @@ declare -A may_include=(
     [platform/core/sound]="platform/core/os platform/api"
     [platform/core/input]="platform/core/os platform/api"
     [platform/core/os]="platform/api"
-    [platform/core/os/posix]="platform/core/os platform/api"
-    [platform/core/os/windows]="platform/core/os platform/api"
 )
 
 # Sets `folder` to the folder a path belongs to: src/platform has one per
@@ -46,8 +45,6 @@ declare -A may_include=(
 # include of the tree.)
 folder_of() {
     case $1 in
-        platform/core/os/posix/*) folder="platform/core/os/posix" ;;
-        platform/core/os/windows/*) folder="platform/core/os/windows" ;;
         platform/core/*/*) folder="${1#platform/core/}"; folder="platform/core/${folder%%/*}" ;;
         platform/*/*) folder="${1#platform/}"; folder="platform/${folder%%/*}" ;;
         */*) folder="${1%%/*}" ;;
@@ -70,6 +67,17 @@ while IFS= read -r file; do
         folder_of "$header"
         to="$folder"
         includes["${file%.*} ${header%.*}"]="src/$file:$line"
+        # A system's own header (posix_*, windows_*) is for its files alone.
+        header_name=${header##*/}
+        case $header_name in
+            posix_* | windows_*)
+                if [[ ${file##*/} != "${header_name%%_*}_"* ]]; then
+                    echo "src/$file:$line: includes \"$header\", which is for" \
+                         "the ${header_name%%_*}_ files alone"
+                    problems=$((problems + 1))
+                fi
+                ;;
+        esac
         [ "$to" = "$from" ] && continue
         case " ${may_include[$from]} " in
             *" $to "*) ;;

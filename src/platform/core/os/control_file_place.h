@@ -6,7 +6,7 @@
 // program is copied there the first time, and never over the player's copy.
 //
 // This header is the same on every system; the player's folder is found in
-// os/posix/ or os/windows/.
+// the posix_ and windows_ files beside it.
 #pragma once
 
 #include <string>

@@ -3,7 +3,7 @@
 // checked with these before any of them is opened (os/player_files.h).
 //
 // This header is the same on every system; the calls behind it are in
-// os/posix/ or os/windows/.
+// the posix_ and windows_ files beside it.
 #pragma once
 
 #include <cstdint>

@@ -7,7 +7,7 @@
 // concerned, not a signal that kills the game.
 //
 // This header is the same on every system; the calls behind it are in
-// os/posix/ or os/windows/.
+// the posix_ and windows_ files beside it.
 #pragma once
 
 #include <memory>

@@ -8,7 +8,7 @@
 // whole.
 //
 // This header is the same on every system; the calls behind it are in
-// os/posix/ or os/windows/.
+// the posix_ and windows_ files beside it.
 #pragma once
 
 #include <atomic>

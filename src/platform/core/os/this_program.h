@@ -2,7 +2,7 @@
 // ExecutablePath (platform/api/system.h), made here too.
 //
 // This header is the same on every system; the calls behind it are in
-// os/posix/ or os/windows/.
+// the posix_ and windows_ files beside it.
 #pragma once
 
 #include <cstdint>

@@ -12,7 +12,7 @@
 
 #include <cstdio>
 
-#include "platform/core/os/windows/wide.h"
+#include "platform/core/os/windows_wide.h"
 
 namespace platform {
 namespace {

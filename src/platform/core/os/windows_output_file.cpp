@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/core/os/windows/wide.h"
+#include "platform/core/os/windows_wide.h"
 
 namespace platform {
 namespace {

@@ -5,7 +5,7 @@
 #include <shlobj.h>
 
 #include "platform/core/os/control_file_place.h"
-#include "platform/core/os/windows/wide.h"
+#include "platform/core/os/windows_wide.h"
 
 namespace platform {
 

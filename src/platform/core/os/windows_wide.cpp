@@ -1,5 +1,5 @@
 // UTF-8 and UTF-16 both ways, and the system's error messages.
-#include "platform/core/os/windows/wide.h"
+#include "platform/core/os/windows_wide.h"
 
 #include <windows.h>
 

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "platform/core/os/windows/wide.h"
+#include "platform/core/os/windows_wide.h"
 
 namespace platform {
 namespace {

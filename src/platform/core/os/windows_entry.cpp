@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/os/windows/wide.h"
+#include "platform/core/os/windows_wide.h"
 
 // The game's main (src/shell/main.cpp, renamed when built for Windows).
 int FarhavenMain(int argc, char** argv);
