@@ -38,27 +38,33 @@ bool DestroyWindow(WindowHandle window) {
     return true;
 }
 
-bool PeekMessage(Message& message) {
-    Platform& platform = Current();
+namespace {
+
+// The events since the last call, then, while none has come, an idle wait
+// and the events after it: once for a peek, until one comes for a get.
+void PumpForMessages(Platform& platform, bool untilOne) {
     platform.backend().PumpEvents();
     platform.EndIfStopped();
-    if (platform.queue().Empty()) {
+    do {
+        if (!platform.queue().Empty()) return;
         platform.backend().IdleWait();
         platform.backend().PumpEvents();
-        if (platform.queue().Empty()) return false;
-    }
+    } while (untilOne);
+}
+
+}  // namespace
+
+bool PeekMessage(Message& message) {
+    Platform& platform = Current();
+    PumpForMessages(platform, false);
+    if (platform.queue().Empty()) return false;
     message = platform.queue().Front();
     return true;
 }
 
 bool GetMessage(Message& message) {
     Platform& platform = Current();
-    platform.backend().PumpEvents();
-    platform.EndIfStopped();
-    while (platform.queue().Empty()) {
-        platform.backend().IdleWait();
-        platform.backend().PumpEvents();
-    }
+    PumpForMessages(platform, true);
     message = platform.queue().Take();
     return message.message != WM_QUIT;
 }
