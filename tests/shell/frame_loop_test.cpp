@@ -84,15 +84,6 @@ TEST_F(FrameLoopTest, ARaisedShieldLastsExactlyItsLifeAndNoLifeIsOneMillisecond)
     }
 }
 
-TEST_F(FrameLoopTest, AReadingUpTo500MsBeforeTheLastFrameRunsNone) {
-    // The first pass reads the clock one millisecond on (its empty peek).
-    for (auto [ahead, passes] : {std::pair{500, 2}, {501, 1}}) {
-        std::string wrote = Loop(clock().Now() + 1 + static_cast<std::uint32_t>(ahead));
-        EXPECT_EQ(CountLines(wrote, "before frame"), passes) << ahead;
-        EXPECT_EQ(record.frames, 1);
-    }
-}
-
 // A whole headless game of some frames, as the program plays it: its sound
 // file holds the samples of every millisecond its virtual clock covered
 // from the platform's start to the file's close, to the sample.

@@ -40,21 +40,6 @@ protected:
     }
 };
 
-TEST_F(ScoringTest, PointInsideTakesOnlyTheCornerStrictlyInsideWithoutWrap) {
-    Sprite& corner = AddPlayerShotAt(0, 0);
-    std::tie(enemy->x, enemy->y, enemy->width, enemy->height) = std::tuple(10, 20, 30, 40);
-    const std::tuple<int, int, bool> corners[] = {{11, 21, true},  {39, 59, true},
-                                                  {10, 30, false}, {20, 20, false},
-                                                  {40, 30, false}, {20, 60, false}};
-    for (auto [x, y, inside] : corners) {
-        std::tie(corner.x, corner.y) = Place(x, y);  // its own size plays no part
-        EXPECT_EQ(PointInside(corner, *enemy), inside) << x << "," << y;
-    }
-    std::tie(enemy->x, enemy->y, enemy->width) = std::tuple(65530, 65500, 26);  // ends past 65535
-    std::tie(corner.x, corner.y) = Place(65535, 65535);
-    EXPECT_TRUE(PointInside(corner, *enemy));
-}
-
 TEST_F(ScoringTest, AShotTakesEveryRoamieItIsInAndOneShotCanHitARoamieABrickAndTheEnemy) {
     AddRoamieAt(100, 100);
     AddRoamieAt(110, 105);
@@ -174,25 +159,6 @@ TEST_F(ThreatTest, AKillingHitBurstsFourTimesOverTheShipAndHitsOnTheDeadShipDoIt
     for (int i = 0; i < 4; ++i) expected += "Adding boom\nboom added\n";
     EXPECT_EQ(Update(), expected);
     EXPECT_EQ(player->score, 100 + 10);  // the enemy's death, and the roamie
-}
-
-TEST_F(ThreatTest, RoamiesTurnOncePastTheirPointAndAt800AtTheLatest) {
-    player->y = 100;
-    Roamie& early = AddRoamieAt(0, 300, 5);
-    Roamie& late = AddRoamieAt(0, 200, 799);
-    RenderFrame();
-    UpdateRoamies();
-    EXPECT_EQ(Place(early.x, early.y), Place(8, 300));
-    RenderFrame();  // 8 > 5: it turns before this move
-    EXPECT_EQ(Place(early.x, early.y), Place(8, 304));
-    int widest = 0;
-    for (int frame = 0; frame < 110; ++frame) {
-        UpdateRoamies();
-        RenderFrame();
-        widest = std::max<int>(widest, late.x);
-    }
-    EXPECT_EQ(std::tuple(widest, late.velY), std::tuple(800, 4));
-    EXPECT_EQ(roamieList.back().get(), &late);  // x 800 is not past the edge
 }
 
 TEST_F(ThreatTest, RaisingTheShieldUsesOneWithItsSoundLoweringGivesNoneBackAndNoneLeftOnlyLowers) {
@@ -325,69 +291,5 @@ TEST_F(RenderTest, LaterLayersCoverEarlierOnes) {
         EXPECT_EQ(ScreenPixel(300, 300), layers[top].first) << "layer " << top;
     }
 }
-
-// The raised shield around a ship near the screen's edges, where the ring
-// reaches past them: the ship's start in the bottom-left corner, the column
-// where the ring's left edge wraps below zero, the other corners, and a
-// screen smaller than the ring. The part on the screen is drawn, and nothing
-// outside the ring.
-struct ShieldEdge {
-    const char* where;
-    std::int32_t hres, vres;
-    std::uint16_t shipX, shipY;
-};
-
-class ShieldAtTheEdge : public WorldTest, public ::testing::WithParamInterface<ShieldEdge> {};
-
-TEST_P(ShieldAtTheEdge, ShowsThePartOfTheRingOnTheScreenAndNothingOutsideIt) {
-    const ShieldEdge& edge = GetParam();
-    Settings::hres = edge.hres;
-    Settings::vres = edge.vres;
-    Build();
-    std::tie(player->x, player->y) = Place(edge.shipX, edge.shipY);
-    shieldOn = 1;
-    RenderFrame();
-    // The ring in its own place, 22 pixels up and left of the ship, however
-    // much of it is off the screen.
-    const int ringLeft = edge.shipX - 22, ringTop = edge.shipY - 22;
-    auto inRing = [&](int x, int y) {
-        int across = x - ringLeft, down = y - ringTop;
-        bool inside =
-            across >= 0 && across < shieldSprite->width && down >= 0 && down < shieldSprite->height;
-        bool inMiddle = across >= tc::kShieldBand &&
-                        across < shieldSprite->width - tc::kShieldBand && down >= tc::kShieldBand &&
-                        down < shieldSprite->height - tc::kShieldBand;
-        return inside && !inMiddle;
-    };
-    std::vector<std::uint16_t> screen = PixelsOf(*theDrawManager.primary);
-    int shown = 0, wrong = 0;
-    // The heads-up line, its cells (textHeight + 4 tall) and outline, is
-    // drawn over everything.
-    const int headsUpTop = (edge.vres / textHeight - 2) * textHeight - 1;
-    for (int y = 0; y < edge.vres; ++y) {
-        if (y >= headsUpTop && y <= headsUpTop + textHeight + 5) continue;
-        for (int x = 0; x < edge.hres; ++x) {
-            bool ring = screen[static_cast<std::size_t>(y) * edge.hres + x] == tc::kShield[0];
-            shown += ring;
-            wrong += ring != inRing(x, y);
-        }
-    }
-    EXPECT_GT(shown, 1000);
-    EXPECT_EQ(wrong, 0) << "pixels where the ring should be and is not, or the other way";
-}
-
-// clang-format off
-const ShieldEdge kShieldEdges[] = {
-    {"TheStart", 800, 600, 1, 530},
-    {"TheSecondColumn", 800, 600, 21, 530},
-    {"TheBottomRightCorner", 800, 600, 710, 530},
-    {"TheTopLeftCorner", 800, 600, 1, 10},
-    {"TheMiddle", 800, 600, 301, 300},
-    {"AScreenSmallerThanTheRing", 100, 100, 1, 30},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Render, ShieldAtTheEdge, ::testing::ValuesIn(kShieldEdges),
-                         [](const auto& info) { return std::string(info.param.where); });
 
 }  // namespace
