@@ -118,7 +118,7 @@ double Rms(const Samples& samples, std::size_t from, std::size_t to) {
     return std::sqrt(sum / static_cast<double>(to - from));
 }
 
-TEST_F(MixingDevice, PiledUpSoundsAreTurnedDownBelowFullScaleAndALoneOneKeepsItsLevel) {
+TEST_F(MixingDevice, PiledUpSoundsAreTurnedDownSmoothlyBelowFullScaleAndALoneOneKeepsItsLevel) {
     constexpr double kFull = 32767;
     const std::size_t delay = ::Mixing(*device).mixer().DelayFrames();
     Samples out;  // the output, its first samples at the mixer's delay
@@ -151,6 +151,27 @@ TEST_F(MixingDevice, PiledUpSoundsAreTurnedDownBelowFullScaleAndALoneOneKeepsIts
     int peak = Peak(Samples(out.begin() + 44100, out.begin() + static_cast<std::ptrdiff_t>(again)));
     EXPECT_LE(peak, platform::Limiter::kCeiling);  // well short of full scale
     EXPECT_GT(peak, 0.9 * platform::Limiter::kCeiling) << "turned down too far";
+
+    // A second tone joining a loud one in phase: the gain comes down along a
+    // ramp and stays put, rather than stepping or following the waveform.
+    out.clear();
+    const Samples tone = Sound(0.7 * kFull, 0.5);
+    play(tone);
+    pull(4410);  // a whole number of the tone's periods
+    play(Samples(tone.begin(), tone.end() - 8820));
+    pull(17640 + delay);
+    double previous = 1, steepest = 0, least = 1, most = 0;
+    for (std::size_t i = 0, previousAt = 0; i < tone.size(); i += 2) {
+        if (std::abs(tone[i]) < 0.3 * kFull) continue;
+        double gain = out[2 * delay + i] / (tone[i] * (i < 8820 ? 1.0 : 2.0));
+        steepest = std::max(steepest, std::abs(gain - previous) / ((i - previousAt) / 2.0));
+        std::tie(previous, previousAt) = std::tuple(gain, i);
+        if (i > 8820 + 4410) {
+            std::tie(least, most) = std::tuple(std::min(least, gain), std::max(most, gain));
+        }
+    }
+    EXPECT_LT(steepest, 0.01) << "the gain changes by steps, not ramps";
+    EXPECT_LT(most - least, 0.01) << "the gain follows the waveform";
 }
 
 }  // namespace
