@@ -1,7 +1,6 @@
 // The reading of the keys each frame, and the action a reading leads to.
-// Which of several keys held together acts, a keyboard lost and taken back,
-// reviving and the farewell are left to the golden game, which does them all
-// and says so line by line.
+// Which of several keys held together acts, reviving and the farewell are
+// left to the golden game, which does them all and says so line by line.
 #include "input/input_manager.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +53,20 @@ TEST_F(KeyActionTest, MovesStopAtLimitsFixedByTheFirstPoll) {
     EXPECT_EQ(player->x, 1);
     EXPECT_EQ(Poll({sc::Space}, 3), "[SPACE]\n[SPACE]\n[SPACE]\n");  // refused shots log too
     EXPECT_EQ(playerShotList.size(), 1u);
+}
+
+// A keyboard lost (the window went to the back) or unreadable acts on
+// nothing that frame: not on the keys of the reading before.
+TEST_F(KeyActionTest, ALostOrUnreadableKeyboardTakesNoActionThatFrame) {
+    Hold({sc::Space});
+    platform::Current().NoteKeyboardLost();
+    EXPECT_FALSE(theInputManager.PollKeyboard());
+    EXPECT_TRUE(playerShotList.empty());
+    EXPECT_TRUE(theInputManager.PollKeyboard());  // taken back: acts again
+    playerShotList.clear();
+    backend().failures().Add({"dinput.state", platform::E_FAIL, 1});
+    EXPECT_FALSE(theInputManager.PollKeyboard());
+    EXPECT_TRUE(playerShotList.empty());
 }
 
 // What the frames of a paused game showed: the loop runs them, since the
