@@ -218,7 +218,7 @@ TEST_F(RenderTest, TheHeadsUpLineShowsHealthShieldsAndScoreInTheirPlaces) {
 // The ship starts, and spends most of the game, on the bottom row over the
 // start of the heads-up line: the health text reads over it and over the
 // raised shield's ring, each glyph edged in black, the ship around them.
-TEST_F(RenderTest, TheHeadsUpLineReadsOverTheShipAndItsShieldAtTheShipsHome) {
+TEST_F(RenderTest, TheHeadsUpLineReadsOverTheShipAndItsShieldAndTheRingIsCutAtTheEdges) {
     std::tie(player->x, player->y) = Place(1, 530);
     shieldOn = 1;
     RenderFrame();
@@ -229,6 +229,28 @@ TEST_F(RenderTest, TheHeadsUpLineReadsOverTheShipAndItsShieldAtTheShipsHome) {
     EXPECT_GT(seen[static_cast<std::uint16_t>(PackColor(192, 255, 192))], 100) << "the text";
     EXPECT_GT(seen[0], 200) << "its outline";
     EXPECT_GT(seen[tc::kShip[0]] + seen[tc::kShield[0]], 500) << "the ship and the ring around it";
+    // Elsewhere the ring, 22 pixels up and left of the ship, shows just the
+    // part of it on the screen, however far it reaches past the edges: at
+    // the ship's home and in the opposite corner.
+    const int band = tc::kShieldBand, width = shieldSprite->width, height = shieldSprite->height;
+    for (auto [shipX, shipY] : {std::pair{1, 530}, {710, 10}}) {
+        std::tie(player->x, player->y) = Place(shipX, shipY);
+        RenderFrame();
+        const std::vector<std::uint16_t> screen = PixelsOf(*theDrawManager.primary);
+        int wrong = 0;
+        for (int y = 0; y < 600; ++y) {
+            if (y >= 575 && y < 593) continue;  // the heads-up line
+            for (int x = 0; x < 800; ++x) {
+                const int across = x - shipX + 22, down = y - shipY + 22;
+                const bool inside = across >= 0 && across < width && down >= 0 && down < height;
+                const bool middle =
+                    across >= band && across < width - band && down >= band && down < height - band;
+                wrong += (screen[y * 800 + x] == tc::kShield[0]) != (inside && !middle);
+            }
+        }
+        EXPECT_EQ(wrong, 0) << shipX << "," << shipY
+                            << ": pixels where the ring should be and is not, or the other way";
+    }
 }
 
 TEST_F(RenderTest, ADeadShipIsNotDrawnButARaisedShieldStillIs) {
