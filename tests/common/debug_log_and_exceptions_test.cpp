@@ -19,19 +19,4 @@ TEST_F(HeadlessTest, DebugLogWritesTheLineThenItsOwnLineEndCutAt511AndReturnsFal
               "Player hit!  Health = 90\nMouse at 640,480\n\n" + std::string(511, 'a') + "\n");
 }
 
-// The program's own messages name the codes it meets (the end-to-end
-// starts); here, what every message shares.
-TEST(Exceptions, ADirectExceptionNamesItsCodeThroughTheBaseAndEveryTextIsCutAt79) {
-    std::unique_ptr<user_exception> caught;
-    try {
-        throw new direct_exception(platform::E_FAIL);
-    } catch (user_exception* error) {
-        caught.reset(error);  // deleted through the base: its destructor is virtual
-    }
-    EXPECT_STREQ(caught->GetText(), "Unknown error");
-    EXPECT_STREQ(caught->GetText(), "Unknown error");  // asking twice gives the same text
-    EXPECT_EQ(std::string(user_exception(std::string(120, 'x').c_str()).GetText()),
-              std::string(79, 'x'));
-}
-
 }  // namespace

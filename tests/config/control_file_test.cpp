@@ -1,7 +1,6 @@
 // The control file beside the program and the settings it yields.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "config/key_bindings.h"
@@ -45,15 +44,6 @@ TEST_F(ControlFileTest, ValuesConvertByTheDecimalRuleAndEmptyIsZero) {
                          Settings::damageEnemy, Settings::maxBulletsEnemy,
                          Settings::maxBulletsPlayer, Settings::hres, Settings::vres),
               std::tuple(0, 15, 0, -5, 1, 42, -2147483647 - 1, 0));
-}
-
-TEST(ProgramDirectoryTest, IsThePathUpToItsLastSeparatorOfEitherKind) {
-    // The running test has a real path, which wins over the argument.
-    EXPECT_TRUE(std::filesystem::equivalent(FindProgramDirectory("ignored"), FARHAVEN_TEST_DIR))
-        << FindProgramDirectory("ignored");
-    const std::pair<const char*, const char*> paths[] = {
-        {"C:\\mixed/dir\\game", "C:\\mixed/dir"}, {"/farhaven", "/"}, {"farhaven", "."}};
-    for (auto [path, directory] : paths) EXPECT_EQ(DirectoryOf(path), directory);
 }
 
 // [KEYS]: an action's keys by name, any case, separated by commas; an

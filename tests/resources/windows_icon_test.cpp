@@ -1,14 +1,12 @@
 // The Windows program's icon file: a directory that Windows can walk to
 // every entry, each entry a PNG of the size the directory says, holding the
-// very pixels drawn; sizes an .ico cannot hold are refused.
+// very pixels drawn.
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "ico_writer.h"
 #include "icon.h"
 #include "resources.h"
 #include "support/files.h"
@@ -73,26 +71,6 @@ TEST(WindowsIcon, EveryEntryIsAPngOfItsSizeWithThePixelsDrawn) {
         EXPECT_EQ(differing, 0);
     }
     EXPECT_EQ(expectedOffset, ico.size()) << "nothing after the last entry";
-}
-
-TEST(WindowsIcon, WritesTheLargestSideAsZeroAndRefusesWhatAnIcoCannotHold) {
-    struct Case {
-        int width;
-        int height;
-        bool fits;
-    };
-    const std::vector<Case> cases = {
-        {256, 256, true}, {1, 1, true}, {257, 257, false}, {32, 16, false}, {0, 0, false}};
-    for (const Case& c : cases) {
-        resgen::RgbaImage image{
-            c.width, c.height, std::vector<std::uint8_t>(std::size_t(c.width) * c.height * 4, 255)};
-        if (!c.fits) {
-            EXPECT_THROW(resgen::EncodeIco({image}), std::invalid_argument) << c.width;
-            continue;
-        }
-        const std::vector<std::uint8_t> ico = resgen::EncodeIco({image});
-        EXPECT_EQ(Le(ico, 6, 1), static_cast<std::uint32_t>(c.width % 256)) << c.width;
-    }
 }
 
 }  // namespace

@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstdint>
 #include <iterator>
-#include <limits>
 #include <set>
 #include <sstream>
 #include <string>
@@ -45,50 +42,6 @@ TEST(CommandLine, ValuesReachTheOptions) {
                          joined.options.audioOutFile, joined.options.screenshotFile,
                          joined.options.failures.size()),
               std::tuple("a=b.keys", "k", "-", "-", "s.png", 1u));
-}
-
-// Every number the command line takes, at both ends of its range and just
-// past each, as `--opt N` and as `--opt=N`: the ends reach the options
-// whole, a value past them is refused, named in the reason.
-TEST(CommandLine, NumbersAreTakenAtBothEndsOfTheirRangesAndRefusedJustPastThem) {
-    using platform::Options;
-    constexpr std::uint64_t kMost = std::numeric_limits<std::uint32_t>::max();
-    // Failure codes are the negative ones.
-    const auto leastFailure =
-        std::bit_cast<std::uint32_t>(std::numeric_limits<platform::HRESULT>::min());
-    const struct {
-        std::string option, before;  // the number's option, and what precedes it in its value
-        bool hex;
-        std::uint64_t lowest, highest;
-        unsigned long long (*reached)(const Options&);
-    } ranges[] = {
-        {"--scale", "", false, platform::kMinScale, platform::kMaxScale,
-         [](const Options& o) { return o.scale + 0ull; }},
-        {"--frames", "", false, 1, kMost, [](const Options& o) { return *o.frames + 0ull; }},
-        {"--fail", "ddraw.mode@", false, 1, kMost,
-         [](const Options& o) { return o.failures.at(0).fromCall + 0ull; }},
-        {"--fail", "ddraw.mode=", true, leastFailure, kMost,
-         [](const Options& o) { return std::bit_cast<std::uint32_t>(o.failures[0].code) + 0ull; }},
-    };
-    for (const auto& range : ranges) {
-        for (std::uint64_t number :
-             {range.lowest - 1, range.lowest, range.highest, range.highest + 1}) {
-            std::ostringstream text;
-            text << range.before << (range.hex ? std::hex : std::dec) << std::uppercase << number;
-            const std::string value = text.str(), quoted = '\'' + value + '\'';
-            bool inRange = number >= range.lowest && number <= range.highest;
-            for (const std::vector<std::string>& words :
-                 {std::vector<std::string>{"--headless", range.option, value},
-                  {"--headless", range.option + '=' + value}}) {
-                CommandLine line = ParseCommandLine(words);
-                EXPECT_EQ(line.error.find(quoted) != std::string::npos, !inRange)
-                    << words.back() << ": " << line.error;
-                EXPECT_TRUE(!inRange ||
-                            (line.error.empty() && range.reached(line.options) == number))
-                    << words.back() << ": " << line.error;
-            }
-        }
-    }
 }
 
 TEST(CommandLine, BadValuesAreRefusedWithAReason) {

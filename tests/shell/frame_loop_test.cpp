@@ -26,12 +26,10 @@ namespace {
 struct FrameRecord {
     int frames = 0;
     int stopAfter = 1;
-    std::vector<std::uint8_t> shieldAtFrame;
 } record;
 
 void CountingFrame() {
     ++record.frames;
-    record.shieldAtFrame.push_back(shieldOn);
     if (record.frames >= record.stopAfter) platform::PostQuitMessage(0);
 }
 
@@ -44,16 +42,14 @@ protected:
     }
     void TearDown() override { ResetGame(); }
 
-    // Runs the loop once more, the last frame having ended when said; what
-    // it wrote.
-    std::string Loop(std::uint32_t lastEnd = 0) {
+    // Runs the loop once more; what it wrote.
+    std::string Loop() {
         record = {};
-        lastFrameEndMs = lastEnd;
+        lastFrameEndMs = 0;
         std::size_t mark = headless.debugText().size();
         RunFrameLoop(CountingFrame);
         return headless.debugText().substr(mark);
     }
-    platform::VirtualClock& clock() { return headless.backend().clock(); }
 };
 
 TEST_F(FrameLoopTest, QuitCloseAndDeactivationEndTheLoop) {
@@ -69,28 +65,6 @@ TEST_F(FrameLoopTest, QuitCloseAndDeactivationEndTheLoop) {
     EXPECT_EQ(Loop(), "");
     EXPECT_FALSE(headless.backend().windowOpen());
     EXPECT_FALSE(platform::DestroyWindow(appWindow));  // already gone
-}
-
-TEST_F(FrameLoopTest, ARaisedShieldLastsExactlyItsLifeAndNoLifeIsOneMillisecond) {
-    for (std::int32_t life : {3000, 0}) {
-        Settings::shieldLife = life;
-        shieldOn = 1;
-        shieldStartMs = clock().Now() + 1;  // the loop's empty peek moves the clock to this
-        clock().Set(shieldStartMs - 1 + life);
-        Loop();
-        EXPECT_EQ(record.shieldAtFrame.at(0), 1) << life;
-        Loop();  // a millisecond later
-        EXPECT_EQ(record.shieldAtFrame.at(0), 0) << life;
-    }
-}
-
-TEST_F(FrameLoopTest, AReadingUpTo500MsBeforeTheLastFrameRunsNone) {
-    // The first pass reads the clock one millisecond on (its empty peek).
-    for (auto [ahead, passes] : {std::pair{500, 2}, {501, 1}}) {
-        std::string wrote = Loop(clock().Now() + 1 + static_cast<std::uint32_t>(ahead));
-        EXPECT_EQ(CountLines(wrote, "before frame"), passes) << ahead;
-        EXPECT_EQ(record.frames, 1);
-    }
 }
 
 // A whole headless game of some frames, as the program plays it: its sound

@@ -93,21 +93,4 @@ TEST_F(SoundTest, WhatCannotBePlayedIsFalseAndLeavesTheBufferAlone) {
     EXPECT_EQ(buffer, kUntouched);
 }
 
-// Effects played as overlapping copies are the world's explosions' test.
-TEST_F(SoundTest, AnEffectThatCannotPlayIsSilent) {
-    ASSERT_TRUE(
-        Load(WaveBuilder().Format(PcmFormat(2, 44100, 16)).Data(kTone).bytes(), cannonSound));
-    PlayEffect(shieldSound);  // never loaded
-    platform::SoundBuffer* copy = kUntouched;
-    EXPECT_TRUE(theSoundManager->DuplicateSound(kUntouched, copy));  // refused
-    EXPECT_EQ(copy, kUntouched);
-    theSoundManager->device.reset();
-    EXPECT_TRUE(theSoundManager->DuplicateSound(cannonSound, copy));
-    EXPECT_EQ(copy, kUntouched);
-    ReleaseSound();  // and nothing points at a freed buffer
-    EXPECT_TRUE(introSound == nullptr && cannonSound == nullptr && shieldSound == nullptr);
-    PlayEffect(cannonSound);
-    EXPECT_EQ(record().plays.size(), 0u);
-}
-
 }  // namespace

@@ -12,7 +12,6 @@
 #include "layout.h"
 #include "platform/headless/key_script.h"
 #include "shell/app_window.h"
-#include "shell/frame_loop.h"
 #include "shell/start_up.h"
 #include "sound/sound_manager.h"
 #include "support/headless_platform.h"
@@ -105,10 +104,6 @@ void WorldTest::Hold(std::initializer_list<std::uint8_t> codes) {
 
 void WorldTest::UseKeyScript(const std::string& script) {
     backend().SetKeyScript(platform::KeyScript::Parse(script, "test keys"));
-}
-
-void WorldTest::RunFrames(int count) {
-    for (int i = 0; i < count; ++i) RunFrame();
 }
 
 namespace {

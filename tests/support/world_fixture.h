@@ -52,9 +52,6 @@ protected:
     // Frames as the key script names them: set one before running frames.
     void UseKeyScript(const std::string& script);
 
-    // Runs the frame routine n times, as the loop would with an empty queue.
-    void RunFrames(int count);
-
     // Shots and roamies put straight into their lists, as the game makes
     // them, at a chosen place (a roamie takes the spawn's two random draws).
     Sprite& AddPlayerShotAt(std::uint16_t x, std::uint16_t y);

@@ -32,12 +32,6 @@ std::unique_ptr<platform::MemorySurface> Made(std::uint16_t width, std::uint16_t
     return made;
 }
 
-TEST(MemorySurface, SidesGoFrom1To8192) {
-    EXPECT_EQ(Made(0, 10), nullptr);
-    EXPECT_EQ(Made(platform::kMaxSurfaceSide + 1, 1), nullptr);
-    EXPECT_NE(Made(platform::kMaxSurfaceSide, 1), nullptr);
-}
-
 // There is no clipping: a rectangle not wholly inside its surface draws
 // nothing. A stretch takes the pixel under each centre, and a copy within one
 // surface reads its source before writing.
@@ -84,38 +78,8 @@ TEST_F(Text, IsClippedAtEveryEdgeOfItsSurface) {
     }
 }
 
-// The screen's 16-bit pixels as the window's 32-bit ones: every pixel of
-// both layouts converted, and the kept picture that converts only the spans
-// that changed since the last flip.
-
-using platform::MemorySurface;
-
-// Every 16-bit pixel, once in each layout: each channel widened by
-// repeating its top bits (black stays 0, full intensity becomes 255), rows
-// `pitch` apart and nothing written between them.
-TEST(ArgbConvert, EveryPixelOfBothLayoutsHasEachChannelWidenedByRepeatingItsTopBits) {
-    constexpr std::uint32_t kUntouched = 0xDEADBEEF;
-    for (const platform::PixelFormat& format : {platform::kFormat565, platform::kFormat555}) {
-        auto surface = MemorySurface::Create(256, 256, format);
-        for (int y = 0; y < 256; ++y) {
-            for (int x = 0; x < 256; ++x)
-                surface->Row(y)[x] = static_cast<std::uint16_t>(y * 256 + x);
-        }
-        std::vector<std::uint32_t> argb(257 * 256, kUntouched);  // a pixel to spare after each row
-        platform::ConvertToArgb(*surface, argb.data(), 257 * 4);
-        for (std::uint32_t pixel = 0; pixel < 65536; ++pixel) {
-            std::uint32_t expected = 0xFF;
-            for (std::uint32_t mask : {format.redMask, format.greenMask, format.blueMask}) {
-                platform::Channel channel = platform::ChannelOf(mask);
-                std::uint32_t value = (pixel & mask) >> channel.shift;
-                expected =
-                    expected << 8 | value << (8 - channel.bits) | value >> (2 * channel.bits - 8);
-            }
-            ASSERT_EQ(argb[pixel / 256 * 257 + pixel % 256], expected) << std::hex << pixel;
-        }
-        for (int y = 0; y < 256; ++y) ASSERT_EQ(argb[y * 257 + 256], kUntouched) << y;
-    }
-}
+// The kept picture, the screen's 16-bit pixels as the window's 32-bit ones,
+// converting only the spans that changed since the last flip.
 
 using platform::ArgbPicture;
 using Rows = std::vector<ArgbPicture::Rows>;

@@ -53,15 +53,6 @@ TEST(FramePacer, KeepsSixtyFlipsASecondMakingUpLateFramesWithoutRushingAny) {
     EXPECT_GE(shortest, FramePacer::kShortestInterval);
     EXPECT_LE(total, 600 * tick + milliseconds(1));
     EXPECT_EQ(Flips(20, [](int i) { return milliseconds(i == 10 ? 500 : 2); }).first, tick);
-    // A vsync paces only at 60 Hz, and only while it really waits.
-    for (auto [hz, paces] : {std::pair{0, false}, {50, false}, {59, true}, {61, true}, {75, false}})
-        EXPECT_EQ(FramePacer(true, hz).vsyncPaces(), paces) << hz;
-    for (Clock::duration interval : {tick, Clock::duration(milliseconds(1))}) {
-        FramePacer pacer(true, 60);
-        for (Clock::time_point now{}; now < Clock::time_point{} + 100 * interval;)
-            pacer.AfterPresent(now += interval);
-        EXPECT_EQ(pacer.vsyncPaces(), interval == tick);
-    }
 }
 
 // One pad, plugged in for the object's lifetime; nothing else comes or goes

@@ -1,5 +1,4 @@
-// The platform's sound: the shared device and its mixer, the limiter and the
-// ring to the sound file.
+// The platform's sound: the shared device, its mixer and the limiter.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,18 +8,15 @@
 
 #include "platform/core/platform.h"
 #include "platform/core/sound/limiter.h"
-#include "platform/core/sound/streamed_sound_file.h"
 #include "sound/sound_manager.h"
-#include "support/files.h"
 #include "support/headless_platform.h"
 #include "support/wave_files.h"
 
 namespace {
 
-// The shared sound device on the headless backend: what it refuses, how
-// buffers and their copies play and are freed, the formats it converts, the
-// limiter that keeps piled-up sounds from clipping, and the ring that carries
-// what was played to the sound file.
+// The shared sound device on the headless backend: how buffers and their
+// copies play and are freed, the formats it converts, and the limiter that
+// keeps piled-up sounds from clipping.
 
 using platform::SoundBuffer;
 using Samples = std::vector<std::int16_t>;
@@ -42,32 +38,6 @@ protected:
 
     std::unique_ptr<platform::SoundDevice> device;
 };
-
-TEST_F(MixingDevice, RefusesWhatItCannotPlayOrHoldAndLeavesTheOutParameterAlone) {
-    platform::WaveFormat adpcm = PcmFormat(1, 22050, 16), badBlock = PcmFormat(2, 22050, 16);
-    adpcm.formatTag = 2;
-    badBlock.blockAlign = 2;
-    const std::tuple<platform::WaveFormat, std::uint32_t, platform::HRESULT> cases[] = {
-        {adpcm, 100, platform::DSERR_BADFORMAT},
-        {PcmFormat(1, 22050, 24), 99, platform::DSERR_BADFORMAT},
-        {PcmFormat(9, 22050, 16), 180, platform::DSERR_BADFORMAT},
-        {PcmFormat(1, 400000, 16), 100, platform::DSERR_BADFORMAT},
-        {badBlock, 100, platform::DSERR_BADFORMAT},
-        {PcmFormat(1, 22050, 16), 0, platform::E_INVALIDARG},
-        {PcmFormat(2, 44100, 16), (64u << 20) + 4, platform::E_OUTOFMEMORY},
-        {PcmFormat(1, 8000, 16), 60u << 20, platform::E_OUTOFMEMORY},  // a GiB to convert
-    };
-    for (auto [format, bytes, code] : cases) {
-        SoundBuffer* buffer = kUntouched;
-        EXPECT_EQ(device->CreateSoundBuffer({platform::DSBCAPS_STATIC, bytes, format}, buffer),
-                  code)
-            << bytes;
-        EXPECT_EQ(buffer, kUntouched);
-    }
-    SoundBuffer* copy = kUntouched;
-    EXPECT_EQ(device->DuplicateSoundBuffer(nullptr, copy), platform::E_INVALIDARG);
-    EXPECT_EQ(std::tuple(copy, Buffers()), std::tuple(kUntouched, 0u));
-}
 
 TEST_F(MixingDevice, CopiesAddUpEachFromItsStartAndABufferPlaysFromItsPositionThenFromItsStart) {
     SoundBuffer* effect = Level(1000, 3);
@@ -202,20 +172,6 @@ TEST_F(MixingDevice, PiledUpSoundsAreTurnedDownSmoothlyBelowFullScaleAndALoneOne
     }
     EXPECT_LT(steepest, 0.01) << "the gain changes by steps, not ramps";
     EXPECT_LT(most - least, 0.01) << "the gain follows the waveform";
-}
-
-TEST(SampleRing, KeepsTheOrderAcrossItsEndAndTakesAllOrNothingWhenFull) {
-    platform::SampleRing ring(6);  // room for 8
-    Samples out(8);
-    for (std::int16_t round = 0; round < 3; ++round) {
-        ASSERT_TRUE(ring.Put(Samples{round, 1, 2, 3, 4}));
-        EXPECT_FALSE(ring.Put(Samples{9, 9, 9, 9})) << "a block that does not fit goes in part";
-        ASSERT_EQ(ring.Take(std::span(out).first(2)), 2u);
-        EXPECT_EQ(out[0], round);
-        ASSERT_EQ(ring.Take(out), 3u);
-        EXPECT_EQ(Samples(out.begin(), out.begin() + 3), (Samples{2, 3, 4}));
-    }
-    EXPECT_EQ(ring.Take(out), 0u);
 }
 
 }  // namespace
